@@ -1,0 +1,26 @@
+# Shared by scripts/run and scripts/test: installs the Debian packages that
+# Tessaly needs, skipping those already present. Source it, then call
+# ensure_packages NAME...
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev
+                fonts-liberation fonts-comic-neue)
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format
+               xvfb xauth x11-apps imagemagick)
+
+ensure_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
