@@ -40,7 +40,8 @@ void Prepare_Process() {
     Set("XDG_CACHE_HOME", Root() + "/home/.cache");
     Set("XDG_STATE_HOME", Root() + "/home/.local/state");
     Set("XDG_RUNTIME_DIR", Root() + "/runtime");
-    QFile::setPermissions(Root() + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(Root() + "/runtime",
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 void Prepare_Application() {
@@ -55,12 +56,22 @@ void Clean_Up() {
         QDir(Root()).removeRecursively();
 }
 
-QString Root() { return Root_Slot(); }
-QString Program_Folder() { return Root() + "/program"; }
-QString Fallback_Folder() { return Root() + "/home/.local/share/Harrowmere/Tessaly"; }
+QString Root() {
+    return Root_Slot();
+}
+QString Program_Folder() {
+    return Root() + "/program";
+}
+QString Fallback_Folder() {
+    return Root() + "/home/.local/share/Harrowmere/Tessaly";
+}
 
-QStringList Messages() { return Recorded_Messages(); }
-void Clear_Messages() { Recorded_Messages().clear(); }
+QStringList Messages() {
+    return Recorded_Messages();
+}
+void Clear_Messages() {
+    Recorded_Messages().clear();
+}
 
 QStringList Log_Lines() {
     QFile file(Program_Folder() + "/Application Log.txt");
@@ -72,6 +83,8 @@ QStringList Log_Lines() {
     return lines;
 }
 
-void Clear_Log() { QFile::remove(Program_Folder() + "/Application Log.txt"); }
+void Clear_Log() {
+    QFile::remove(Program_Folder() + "/Application Log.txt");
+}
 
 } // namespace Test_Environment

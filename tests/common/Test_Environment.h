@@ -20,14 +20,14 @@ void Prepare_Application();
 // Removes the temporary folder.
 void Clean_Up();
 
-QString Root();             // the temporary folder
-QString Program_Folder();   // where the log is written ("program folder")
-QString Fallback_Folder();  // the log's per-user fallback folder
+QString Root();            // the temporary folder
+QString Program_Folder();  // where the log is written ("program folder")
+QString Fallback_Folder(); // the log's per-user fallback folder
 
-QStringList Messages();     // texts of the message boxes shown so far
+QStringList Messages(); // texts of the message boxes shown so far
 void Clear_Messages();
 
-QStringList Log_Lines();    // lines of "Application Log.txt" in Program_Folder()
+QStringList Log_Lines(); // lines of "Application Log.txt" in Program_Folder()
 void Clear_Log();
 
 } // namespace Test_Environment

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+// The six toggle grids: a click builds a pattern and shows its value.
+#include "Error_Trap.h"
+#include "Number_Conversions.h"
+#include "Number_Field.h"
+#include "Tessaly.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+namespace {
+constexpr std::array<const char*, Rows::Grid_Count> Handler_Names{
+    "bit8_Click", "bit16_Click", "bit32_Click", "abSINT_Click", "abINT_Click", "abDINT_Click"};
+}
+
+QString Tessaly::Grid_Bit_Text(int grid) const {
+    const int width = Rows::Grids[static_cast<std::size_t>(grid)].width;
+    QString bits;
+    bits.reserve(width);
+    for (int bit = width - 1; bit >= 0; --bit)
+        bits += Toggle(grid, bit)->isChecked() ? QLatin1Char('1') : QLatin1Char('0');
+    return bits;
+}
+
+void Tessaly::Bit_Grid_Click(int grid) {
+    // The conversion command writes toggles one by one; those changes must
+    // not convert back into the field.
+    if (Updating)
+        return;
+    Error_Trap::Run("Tessaly", Handler_Names.at(static_cast<std::size_t>(grid)), [this, grid] {
+        const auto& spec = Rows::Grids[static_cast<std::size_t>(grid)];
+        const QString bits = Grid_Bit_Text(grid);
+        const auto width = static_cast<std::int16_t>(spec.width);
+        const QString value =
+            spec.is_signed
+                ? QString::number(Number_Conversions::Bits_To_Signed(bits.toStdString(), width))
+                : QString::number(Number_Conversions::Bits_To_Unsigned(bits.toStdString(), width),
+                                  'f', 0);
+        Number_Field* field = NumIn(grid);
+        field->setText(value);
+        Status(grid)->setText(field->text() + QStringLiteral(" = ") + bits);
+        Status(grid)->adjustSize();
+        Move_Focus_To_Field(grid);
+        field->setCursorPosition(static_cast<int>(field->text().size())); // caret at the end
+    });
+}

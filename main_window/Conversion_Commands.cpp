@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: MIT
+// PB_Click: the conversion command of every row, and "Clear All".
+#include "Error_Trap.h"
+#include "Field_Numbers.h"
+#include "Number_Conversions.h"
+#include "Number_Field.h"
+#include "Runtime_Services.h"
+#include "Tessaly.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+namespace {
+
+constexpr int Find_MSB_Row = 6;
+constexpr int Decimal_To_Hex_Row = 7;
+constexpr int Hex_To_Decimal_Row = 8;
+constexpr double Find_MSB_Limit = 2147483647;
+constexpr double Decimal_To_Hex_Limit = 4294967295.0;
+
+const QString Too_Large = QStringLiteral(" is to large to process");
+
+void Set_Status(QLabel* status, const QString& text) {
+    status->setText(text);
+    status->adjustSize(); // the status line sizes itself to its text
+}
+
+} // namespace
+
+void Tessaly::PB_Click(int Index) {
+    Updating = true;
+    Error_Trap::Run("Tessaly", "PB_Click", [this, Index] {
+        if (Index < 0 || Index > Rows::Clear_All)
+            throw Run_Time_Failure(Failure::Subscript_Out_Of_Range);
+        if (Index == Rows::Clear_All) {
+            // Nothing is cleared at once: the timer's tick resets every row.
+            // A second click before the tick still gives one reset.
+            if (!Timer_Delay_Reset_->isActive())
+                Timer_Delay_Reset_->start();
+            return;
+        }
+        Normalise_Field(Index);
+        if (Index < Rows::Grid_Count)
+            Convert_To_Bits(Index);
+        else if (Index == Find_MSB_Row)
+            Find_MSB();
+        else if (Index == Decimal_To_Hex_Row)
+            Decimal_To_Hex_Command();
+        else
+            Hex_To_Decimal_Command();
+        Move_Focus_To_Field(Index);
+    });
+    Updating = false;
+}
+
+QString Tessaly::T(int index) const {
+    return NumIn(index)->text();
+}
+
+// Numeric text is rewritten in canonical form: 007 becomes 7, 1E2 becomes 100.
+void Tessaly::Normalise_Field(int index) {
+    if (Field_Numbers::Is_Numeric(T(index)))
+        NumIn(index)->setText(Field_Numbers::Canonical_Text(Field_Numbers::Value_Of(T(index))));
+}
+
+void Tessaly::Convert_To_Bits(int index) {
+    const auto& grid = Rows::Grids[static_cast<std::size_t>(index)];
+    if (!Field_Numbers::Is_Numeric(T(index)))
+        NumIn(index)->setText(QStringLiteral("0"));
+    const double value = Field_Numbers::Value_Of(T(index));
+    if (value > grid.limit) {
+        Set_Status(Status(index), T(index) + Too_Large);
+        return;
+    }
+    const auto width = static_cast<std::int16_t>(grid.width);
+    std::string bits;
+    if (grid.is_signed)
+        bits = Number_Conversions::Signed_To_Bits(Runtime_Services::To_Int32(value), width);
+    else if (grid.width == 32)
+        bits = Number_Conversions::Unsigned_To_Bits(value, width); // the double, not rounded
+    else
+        bits = Number_Conversions::Unsigned_To_Bits(Runtime_Services::To_Int32(value), width);
+    Set_Status(Status(index), T(index) + QStringLiteral(" = ") + QString::fromStdString(bits));
+    Show_Bits(index, bits);
+}
+
+// The first character lands on the most significant toggle. A refusal text
+// ("Value too High") is no number and fails on its first character.
+void Tessaly::Show_Bits(int grid, const std::string& bits) {
+    const int width = Rows::Grids[static_cast<std::size_t>(grid)].width;
+    for (int p = 1; p <= width; ++p) {
+        const std::string_view character =
+            static_cast<std::size_t>(p) <= bits.size()
+                ? std::string_view(bits).substr(static_cast<std::size_t>(p - 1), 1)
+                : std::string_view();
+        Toggle(grid, width - p)->setChecked(Runtime_Services::Digit_Value(character) == 1);
+    }
+}
+
+void Tessaly::Find_MSB() {
+    const int row = Find_MSB_Row;
+    if (!Field_Numbers::Is_Numeric(T(row)))
+        NumIn(row)->setText(QStringLiteral("0"));
+    const double value = Field_Numbers::Value_Of(T(row));
+    if (value > Find_MSB_Limit) {
+        Set_Status(Status(row), T(row) + Too_Large);
+        return;
+    }
+    if (value < 0) {
+        Set_Status(Status(row), QStringLiteral("Sorry, only positive numbers are accepted"));
+        return;
+    }
+    const int bits = std::max<int>(1, Number_Conversions::Bits_Required(value)); // 0 is one bit
+    Set_Status(Status(row),
+               T(row) +
+                   QStringLiteral(" requires %1 bits, MSB is bit %2 = ").arg(bits).arg(bits - 1) +
+                   Field_Numbers::Canonical_Text(Runtime_Services::Power_Of_Two(bits - 1)));
+}
+
+void Tessaly::Decimal_To_Hex_Command() {
+    const int row = Decimal_To_Hex_Row;
+    if (!Field_Numbers::Is_Numeric(T(row)))
+        NumIn(row)->setText(QStringLiteral("0"));
+    const double value = Field_Numbers::Value_Of(T(row));
+    if (value > Decimal_To_Hex_Limit) {
+        Set_Status(Status(row), T(row) + Too_Large);
+        return;
+    }
+    const QString hex = QString::fromStdString(Number_Conversions::Decimal_To_Hex(value));
+    Set_Status(Status(row),
+               QStringLiteral("[Decimal] ") + T(row) + QStringLiteral(" = [Hexadecimal] ") + hex);
+}
+
+void Tessaly::Hex_To_Decimal_Command() {
+    const int row = Hex_To_Decimal_Row;
+    if (T(row).isEmpty())
+        NumIn(row)->setText(QStringLiteral("0"));
+    const double value = Number_Conversions::Hex_To_Decimal(T(row).toStdString());
+    Set_Status(Status(row), QStringLiteral("[Hexadecimal] ") + T(row) +
+                                QStringLiteral(" = [Decimal] ") +
+                                Field_Numbers::Canonical_Text(value));
+}

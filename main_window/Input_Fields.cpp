@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+// Typed keys, focus and the delayed reset of "Clear All".
+#include "Error_Trap.h"
+#include "Field_Numbers.h"
+#include "Key_Filter.h"
+#include "Number_Field.h"
+#include "Tessaly.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+void Tessaly::NumIn_KeyPress(int Index, int& KeyAscii) {
+    Error_Trap::Run("Tessaly", "NumIn_KeyPress", [this, Index, &KeyAscii] {
+        if (KeyAscii == 13) {
+            PB_Click(Index);
+            KeyAscii = 0;
+        } else if (KeyAscii == 27) {
+            NumIn(Index)->setText(QStringLiteral("0"));
+            PB_Click(Index);
+            KeyAscii = 0;
+        }
+        KeyAscii = Key_Filter::Filter(Index, KeyAscii);
+        Move_Focus_To_Field(Index);
+    });
+}
+
+void Tessaly::NumIn_GotFocus(int Index) {
+    Error_Trap::Run("Tessaly", "NumIn_GotFocus", [this, Index] {
+        Number_Field* field = NumIn(Index);
+        if (Field_Numbers::Is_Numeric(field->text()))
+            field->setText(Field_Numbers::Canonical_Text(Field_Numbers::Value_Of(field->text())));
+        field->selectAll(); // typing replaces the whole text
+    });
+}
+
+void Tessaly::Timer_Delay_Reset_Timer() {
+    Error_Trap::Run("Tessaly", "Timer_Delay_Reset_Timer", [this] {
+        Timer_Delay_Reset_->stop(); // one reset per "Clear All"
+        QPointer<Tessaly> alive(this);
+        for (int i = 0; i < Rows::Count; ++i) {
+            NumIn(i)->setText(QStringLiteral("0"));
+            PB_Click(i);
+            // Repaint and handle queued input between rows; that input may
+            // run other handlers, even a second "Clear All".
+            QCoreApplication::processEvents();
+            if (!alive)
+                return;
+        }
+        Move_Focus_To_Field(0);
+    });
+}
+
+void Tessaly::Move_Focus_To_Field(int index) {
+    // A hidden window cannot take the focus; the move is passed over then.
+    if (isVisible())
+        NumIn(index)->setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#include "Number_Field.h"
+
+#include <QKeyEvent>
+
+Number_Field::Number_Field(QWidget* parent, Key_Handler on_key, Focus_Handler on_focus)
+    : QLineEdit(parent), on_key_(std::move(on_key)), on_focus_(std::move(on_focus)) {}
+
+int Number_Field::Typed_Code(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Backspace:
+        return 8;
+    default:
+        break;
+    }
+    const auto modifiers = event.modifiers();
+    if ((modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier) &&
+        event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+        return event.key() - Qt::Key_A + 1;
+    const QString text = event.text();
+    if (text.isEmpty())
+        return -1;
+    const char32_t code = text.toUcs4().value(0);
+    if (code < 0x20 || code == 0x7F)
+        return -1; // other control characters type nothing
+    return static_cast<int>(code);
+}
+
+void Number_Field::keyPressEvent(QKeyEvent* event) {
+    const int typed = Typed_Code(*event);
+    if (typed < 0) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    int key_code = typed;
+    on_key_(key_code);
+    if (key_code == 0) {
+        event->accept(); // dropped
+    } else if (key_code == typed) {
+        QLineEdit::keyPressEvent(event);
+    } else {
+        const char32_t replaced = static_cast<char32_t>(key_code);
+        insert(QString::fromUcs4(&replaced, 1));
+        event->accept();
+    }
+}
+
+void Number_Field::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    on_focus_();
+    // A click places the caret after the focus arrives; select again once the
+    // button is released so that a click selects the whole text as Tab does.
+    select_after_click_ = event->reason() == Qt::MouseFocusReason;
+}
+
+void Number_Field::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (select_after_click_ && !hasSelectedText())
+        selectAll();
+    select_after_click_ = false;
+}

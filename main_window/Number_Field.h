@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+// The input field NumIn(i): a line edit that hands every typed character to
+// the window's key handler before it reaches the text, and reports focus.
+#pragma once
+
+#include <QLineEdit>
+#include <functional>
+
+class Number_Field : public QLineEdit {
+    Q_OBJECT
+public:
+    // The handler gets the typed character's code and may change it; 0 drops it.
+    using Key_Handler = std::function<void(int& key_code)>;
+    using Focus_Handler = std::function<void()>;
+
+    Number_Field(QWidget* parent, Key_Handler on_key, Focus_Handler on_focus);
+
+    // The character code a key press types: printable characters, Enter 13,
+    // Escape 27, Backspace 8, Ctrl with a letter 1 to 26; -1 for keys that
+    // type nothing (arrows, Delete, Tab, function keys), which pass untouched.
+    static int Typed_Code(const QKeyEvent& event);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Key_Handler on_key_;
+    Focus_Handler on_focus_;
+    bool select_after_click_ = false;
+};

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: MIT
+// Key filters, Enter and Escape, focus normalisation.
+#include "Main_Window_Fixture.h"
+
+#include <QClipboard>
+
+namespace {
+
+struct Typing_Case {
+    const char* name;
+    int row;
+    const char* keys;
+    const char* text;
+};
+
+class Key_Filters : public Main_Window_Test, public testing::WithParamInterface<Typing_Case> {};
+
+TEST_P(Key_Filters, KeepOnlyTheRowsCharacters) {
+    Type(GetParam().row, QString::fromUtf8(GetParam().keys));
+    EXPECT_EQ(Field(GetParam().row), QString::fromUtf8(GetParam().text));
+}
+
+const Typing_Case Typing_Cases[] = {
+    {"unsigned_drops_letters", 0, "1a2", "12"},
+    {"unsigned_drops_minus", 1, "-5", "5"},
+    {"unsigned_drops_blank_and_point", 2, "1 .5", "15"},
+    {"signed_takes_minus", 3, "-5", "-5"},
+    {"signed_takes_minus_anywhere", 4, "5-5", "5-5"},
+    {"signed_drops_letters", 5, "x1y", "1"},
+    {"msb_field_takes_everything", 6, "a b!", "a b!"},
+    {"hex_to_dec_field_has_no_filter_for_decimal_row", 7, "12z", "12z"},
+    {"hex_capitalises_and_drops_g", 8, "fFg1", "FF1"},
+    {"hex_drops_blank", 8, "A B", "AB"},
+    {"unicode_dropped_in_unsigned", 0,
+     "1\xc3\xa9"
+     "2",
+     "12"},
+    {"unicode_kept_in_row_6", 6, "\xc3\xa9", "\xc3\xa9"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, Key_Filters, testing::ValuesIn(Typing_Cases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Main_Window_Test, BackspaceDeleteAndArrowsStillEdit) {
+    Type(0, "123");
+    Press(0, Qt::Key_Backspace);
+    EXPECT_EQ(Field(0), "12");
+    Press(0, Qt::Key_Left);
+    Press(0, Qt::Key_Left);
+    Press(0, Qt::Key_Delete);
+    EXPECT_EQ(Field(0), "2");
+    Press(0, Qt::Key_End);
+    QTest::keyClicks(window->NumIn(0), "9");
+    EXPECT_EQ(Field(0), "29");
+}
+
+TEST_F(Main_Window_Test, PasteKeyIsDroppedButContextMenuPasteIsNot) {
+    QApplication::clipboard()->setText("77");
+    Type(0, "1");
+    Press(0, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Field(0), "1");
+    window->NumIn(0)->paste(); // what the context menu's Paste does
+    EXPECT_EQ(Field(0), "177");
+}
+
+TEST_F(Main_Window_Test, PasteKeyWorksInTheUnfilteredFields) {
+    QApplication::clipboard()->setText("77");
+    Type(7, "1");
+    Press(7, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Field(7), "177");
+}
+
+TEST_F(Main_Window_Test, EnterConvertsAndIsNotInserted) {
+    Type(4, "-300");
+    Press(4, Qt::Key_Enter);
+    EXPECT_EQ(Field(4), "-300");
+    EXPECT_EQ(Status(4), "-300 = 1111111011010100");
+}
+
+TEST_F(Main_Window_Test, EscapeResetsTheRowAndConverts) {
+    Type(8, "FF");
+    Press(8, Qt::Key_Return);
+    EXPECT_EQ(Status(8), "[Hexadecimal] FF = [Decimal] 255");
+    Press(8, Qt::Key_Escape);
+    EXPECT_EQ(Field(8), "0");
+    EXPECT_EQ(Status(8), "[Hexadecimal] 0 = [Decimal] 0");
+}
+
+TEST_F(Main_Window_Test, FocusNormalisesAndSelectsTheText) {
+    window->NumIn(1)->setText("00255");
+    window->NumIn(8)->setText("1E3");
+    window->PB(1)->setFocus();
+    QTest::keyClick(window->PB(1), Qt::Key_Tab); // into field 1
+    ASSERT_EQ(QApplication::focusWidget(), window->NumIn(1));
+    EXPECT_EQ(Field(1), "255");
+    EXPECT_EQ(window->NumIn(1)->selectedText(), "255");
+    window->NumIn(8)->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(Field(8), "1000");
+}
+
+TEST_F(Main_Window_Test, AClickIntoAFieldSelectsTheWholeText) {
+    window->NumIn(2)->setText("0042");
+    QTest::mouseClick(window->NumIn(2), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(Field(2), "42");
+    EXPECT_EQ(window->NumIn(2)->selectedText(), "42");
+}
+
+} // namespace
