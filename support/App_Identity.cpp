@@ -5,6 +5,10 @@
 
 namespace App_Identity {
 
+// The numbers are 16-bit in the version block.
+static_assert(Major >= 0 && Major <= 65535 && Minor >= 0 && Minor <= 65535 && Revision >= 0 &&
+              Revision <= 65535);
+
 std::string Version_Text() {
     return std::to_string(Major) + "." + std::to_string(Minor) + "." + std::to_string(Revision);
 }

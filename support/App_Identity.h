@@ -3,16 +3,13 @@
 // Nothing here changes at run time.
 #pragma once
 
+// Major, Minor, Revision, Title, Company_Name, Comments and File_Description,
+// generated from the build's one record of them.
 #include "Version.h"
 
 #include <string>
 
 namespace App_Identity {
-
-inline constexpr const char* Title = "Tessaly";
-inline constexpr const char* Company_Name = "Harrowmere";
-inline constexpr const char* Comments = "Visit us at Harrowmere";
-inline constexpr const char* File_Description = "A tool for Bit to Decimal conversions.";
 
 // Major, minor and revision joined by points, no leading zeros: "1.0.24".
 std::string Version_Text();

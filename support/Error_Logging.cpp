@@ -2,6 +2,7 @@
 #include "Error_Logging.h"
 
 #include "Runtime_Services.h"
+#include "Time_Stamp.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -13,7 +14,7 @@
 namespace Error_Logging {
 namespace {
 
-const QString Log_File_Name = QStringLiteral("Application Log.txt");
+constexpr QLatin1String Log_File_Name("Application Log.txt");
 
 struct Log_Folders {
     QString program;
@@ -39,22 +40,6 @@ QString Fallback_Folder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 }
 
-// The user's long time format without its time zone.
-QString Long_Time_Format(const QLocale& locale) {
-    QString format = locale.timeFormat(QLocale::LongFormat);
-    format.remove(QLatin1Char('t'));
-    return format.trimmed();
-}
-
-// Short date, one blank, long time; exactly midnight gives the date alone.
-QString Time_Stamp(const QDateTime& now) {
-    const QLocale locale;
-    const QString date = locale.toString(now.date(), QLocale::ShortFormat);
-    if (now.time() == QTime(0, 0))
-        return date;
-    return date + QLatin1Char(' ') + locale.toString(now.time(), Long_Time_Format(locale));
-}
-
 // One write of the whole line, so that two programs appending at once never
 // interleave inside a line.
 bool Append_Line(const QString& folder, const QString& source, const QString& procedure,
@@ -64,12 +49,11 @@ bool Append_Line(const QString& folder, const QString& source, const QString& pr
     QFile file(folder + QLatin1Char('/') + Log_File_Name);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return false;
-    const QString entry =
-        QLatin1Char('[') + Time_Stamp(QDateTime::currentDateTime()) + QStringLiteral("][") +
-        source + QStringLiteral("][") + procedure + QStringLiteral("][") +
-        QString::number(number) + QStringLiteral("][") +
-        QString::fromStdString(Runtime_Services::Error_Description(number)) +
-        QStringLiteral("]\r\n");
+    const QString entry = QLatin1Char('[') + Time_Stamp(QDateTime::currentDateTime(), QLocale()) +
+                          QStringLiteral("][") + source + QStringLiteral("][") + procedure +
+                          QStringLiteral("][") + QString::number(number) + QStringLiteral("][") +
+                          QString::fromStdString(Runtime_Services::Error_Description(number)) +
+                          QStringLiteral("]\r\n");
     const QByteArray bytes = entry.toLocal8Bit();
     return file.write(bytes) == bytes.size();
 }
@@ -93,6 +77,8 @@ void Set_Log_Folders(const QString& program_folder, const QString& fallback_fold
     Folders() = {program_folder, fallback_folder, true};
 }
 
-QString Log_File_Path() { return Program_Folder() + QLatin1Char('/') + Log_File_Name; }
+QString Log_File_Path() {
+    return Program_Folder() + QLatin1Char('/') + Log_File_Name;
+}
 
 } // namespace Error_Logging

@@ -6,6 +6,8 @@
 namespace Error_Trap {
 
 int Failure_Number(std::exception_ptr failure) noexcept {
+    if (!failure)
+        return Failure::Internal_Error;
     try {
         std::rethrow_exception(failure);
     } catch (const Run_Time_Failure& run_time_failure) {
@@ -24,6 +26,15 @@ std::int16_t To_Log_Number(int number) noexcept {
         number > std::numeric_limits<std::int16_t>::max())
         return Failure::Internal_Error;
     return static_cast<std::int16_t>(number);
+}
+
+void Log_Failure(const char* source, const char* procedure, std::exception_ptr failure) noexcept {
+    try {
+        Log_Error(QString::fromLatin1(source), QString::fromLatin1(procedure),
+                  To_Log_Number(Failure_Number(failure)));
+    } catch (...) {
+        // Not even the names could be built (out of memory): the entry is lost.
+    }
 }
 
 } // namespace Error_Trap

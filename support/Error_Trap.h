@@ -19,13 +19,14 @@ int Failure_Number(std::exception_ptr failure) noexcept;
 // Brings any failure number into the 16-bit range the log takes.
 std::int16_t To_Log_Number(int number) noexcept;
 
-template <typename Body>
-void Run(const char* source, const char* procedure, Body&& body) noexcept {
+// Logs the failure being handled; never throws.
+void Log_Failure(const char* source, const char* procedure, std::exception_ptr failure) noexcept;
+
+template <typename Body> void Run(const char* source, const char* procedure, Body&& body) noexcept {
     try {
         body();
     } catch (...) {
-        Log_Error(QString::fromLatin1(source), QString::fromLatin1(procedure),
-                  To_Log_Number(Failure_Number(std::current_exception())));
+        Log_Failure(source, procedure, std::current_exception());
     }
 }
 

@@ -3,15 +3,17 @@
 
 #include "App_Identity.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace Message_Box {
 namespace {
 
 void Show_Real_Box(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(App_Identity::Title), text,
-                    QMessageBox::Ok);
-    box.exec();
+    // A box needs the widget application; without one there is nobody to see it.
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return;
+    Make_Box(text)->exec();
 }
 
 Handler& Current_Handler() {
@@ -21,7 +23,14 @@ Handler& Current_Handler() {
 
 } // namespace
 
-void Show(const QString& text) { Current_Handler()(text); }
+std::unique_ptr<QMessageBox> Make_Box(const QString& text) {
+    return std::make_unique<QMessageBox>(
+        QMessageBox::NoIcon, QString::fromLatin1(App_Identity::Title), text, QMessageBox::Ok);
+}
+
+void Show(const QString& text) {
+    Current_Handler()(text);
+}
 
 Handler Set_Handler(Handler handler) {
     Handler previous = Current_Handler();

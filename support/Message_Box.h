@@ -5,6 +5,9 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
+
+class QMessageBox;
 
 namespace Message_Box {
 
@@ -17,5 +20,8 @@ void Show(const QString& text);
 // Replaces the handler (a null handler restores the real box); returns the
 // previous one.
 Handler Set_Handler(Handler handler);
+
+// The box Show opens, built but not shown.
+std::unique_ptr<QMessageBox> Make_Box(const QString& text);
 
 } // namespace Message_Box
