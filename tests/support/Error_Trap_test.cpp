@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: MIT
+// The handlers' error trap: every failure is logged under its number and
+// the handler returns quietly.
+#include "Error_Trap.h"
+#include "Test_Environment.h"
+#include "Unwritable_Folder.h"
+
+#include <QDir>
+#include <functional>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace {
+
+struct Trap_Case {
+    const char* name;
+    std::function<void()> failure;
+    const char* logged; // number and description fields
+};
+
+class Error_Trap_Catches : public testing::TestWithParam<Trap_Case> {
+protected:
+    void SetUp() override { Test_Environment::Clear_Log(); }
+    void TearDown() override { Test_Environment::Clear_Log(); }
+};
+
+TEST_P(Error_Trap_Catches, Logs_The_Failure_And_Abandons_The_Handler) {
+    bool rest_ran = false;
+    Error_Trap::Run("Tessaly", "PB_Click", [&] {
+        GetParam().failure();
+        rest_ran = true;
+    });
+    EXPECT_FALSE(rest_ran);
+    const QStringList lines = Test_Environment::Log_Lines();
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral("][Tessaly][PB_Click]") +
+                                  QString::fromLatin1(GetParam().logged)))
+        << lines[0].toStdString();
+}
+
+struct Not_A_Standard_Exception {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, Error_Trap_Catches,
+    testing::Values(
+        Trap_Case{"Overflow", [] { throw Run_Time_Failure(Failure::Overflow); }, "[6][Overflow]"},
+        Trap_Case{"Type_Mismatch", [] { throw Run_Time_Failure(Failure::Type_Mismatch); },
+                  "[13][Type mismatch]"},
+        Trap_Case{"Division_By_Zero", [] { throw Run_Time_Failure(Failure::Division_By_Zero); },
+                  "[11][Division by zero]"},
+        Trap_Case{"Negative_Number", [] { throw Run_Time_Failure(-5); },
+                  "[-5][Application-defined or object-defined error]"},
+        Trap_Case{"Number_Beyond_16_Bits", [] { throw Run_Time_Failure(70000); },
+                  "[51][Internal error]"},
+        Trap_Case{"Out_Of_Memory", [] { throw std::bad_alloc(); }, "[7][Out of memory]"},
+        Trap_Case{"Standard_Exception", [] { throw std::out_of_range("index"); },
+                  "[51][Internal error]"},
+        Trap_Case{"Anything_Else", [] { throw Not_A_Standard_Exception(); },
+                  "[51][Internal error]"},
+        Trap_Case{"Plain_Number", [] { throw 6; }, "[51][Internal error]"}),
+    [](const testing::TestParamInfo<Trap_Case>& info) { return std::string(info.param.name); });
+
+TEST(Error_Trap, Handler_That_Succeeds_Runs_Whole_And_Logs_Nothing) {
+    Test_Environment::Clear_Log();
+    int steps = 0;
+    Error_Trap::Run("About", "Form_Click", [&] {
+        ++steps;
+        ++steps;
+    });
+    EXPECT_EQ(steps, 2);
+    EXPECT_TRUE(Test_Environment::Log_Lines().isEmpty());
+}
+
+TEST(Error_Trap, Failure_Number_Of_Nothing_Is_The_Internal_Error) {
+    EXPECT_EQ(Error_Trap::Failure_Number(nullptr), Failure::Internal_Error);
+}
+
+TEST(Error_Trap, Handler_Returns_Quietly_When_The_Log_Cannot_Be_Written) {
+    const QString base = Test_Environment::Root() + QStringLiteral("/no-log");
+    Error_Logging::Set_Log_Folders(Unwritable_Folder::Make(base), Unwritable_Folder::Make(base));
+    bool returned = false;
+    Error_Trap::Run("Tessaly", "IniMe", [] { throw Run_Time_Failure(Failure::Overflow); });
+    returned = true;
+    Error_Logging::Set_Log_Folders(Test_Environment::Program_Folder(),
+                                   Test_Environment::Fallback_Folder());
+    EXPECT_TRUE(returned);
+    EXPECT_TRUE(Test_Environment::Messages().isEmpty());
+}
+
+} // namespace
