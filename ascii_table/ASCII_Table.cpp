@@ -117,19 +117,6 @@ void ASCII_Table::changeEvent(QEvent* event) {
         Form_Resize();
 }
 
-void ASCII_Table::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (shown_before_)
-        return;
-    shown_before_ = true;
-    // Now that the window may have its frame, make the outer size right.
-    const QSize outer = Twips::Size(Outer_Width, Outer_Height);
-    if (frameGeometry().size() != outer) {
-        Set_Outer_Size(*this, outer);
-        CenterForm(*this);
-    }
-}
-
 void ASCII_Table::closeEvent(QCloseEvent* event) {
     if (processing_events_) {
         close_requested_while_processing_ = true;

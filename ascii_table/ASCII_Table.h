@@ -25,7 +25,6 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -36,5 +35,4 @@ private:
 
     bool processing_events_ = false;
     bool close_requested_while_processing_ = false;
-    bool shown_before_ = false;
 };

@@ -6,6 +6,8 @@
 #include "Single_Byte_Charset.h"
 
 #include <array>
+#include <cctype>
+#include <charconv>
 
 namespace ASCII_Table_Text {
 namespace {
@@ -50,65 +52,96 @@ constexpr std::array<const char*, Last_Named_Code + 1> Control_Texts = {
     " Char = SPACE",
 };
 
-QString Number(int value, int base) {
-    return QString::number(value, base).toUpper();
+// Appends the digits of a value 0 to 255, upper case.
+void Append_Digits(QString& text, int value, int base) {
+    char digits[8];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value, base).ptr;
+    for (char* digit = digits; digit != end; ++digit)
+        text += QLatin1Char(static_cast<char>(std::toupper(static_cast<unsigned char>(*digit))));
 }
 
-QString Decimal_Field(int code) {
+void Append_Decimal_Field(QString& text, int code) {
     if (code < 10)
-        return QStringLiteral("00") + Number(code, 10);
-    if (code < 100)
-        return QStringLiteral("0") + Number(code, 10);
-    return Number(code, 10);
+        text += u"00";
+    else if (code < 100)
+        text += u'0';
+    Append_Digits(text, code, 10);
 }
 
-QString Binary_Field(int code) {
-    return QString::fromStdString(Number_Conversions::Signed_To_Bits(code, Table_Width));
+void Append_Binary_Field(QString& text, int code) {
+    text += QLatin1String(Number_Conversions::Signed_To_Bits(code, Table_Width));
 }
 
-QString Hexadecimal_Field(int code) {
-    if (code < 16)
-        return QStringLiteral("  Hexadecimal = 0") + Number(code, 16);
-    return QStringLiteral("  Hexadecimal = ") + Number(code, 16);
+void Append_Hexadecimal_Field(QString& text, int code) {
+    text += code < 16 ? u"  Hexadecimal = 0" : u"  Hexadecimal = ";
+    Append_Digits(text, code, 16);
 }
 
-QString Octal_Field(int code) {
+void Append_Octal_Field(QString& text, int code) {
     if (code < 8)
-        return QStringLiteral("  Octal =   ") + Number(code, 8);
-    if (code < 64)
-        return QStringLiteral("  Octal =  ") + Number(code, 8);
-    return QStringLiteral("  Octal = ") + Number(code, 8);
+        text += u"  Octal =   ";
+    else if (code < 64)
+        text += u"  Octal =  ";
+    else
+        text += u"  Octal = ";
+    Append_Digits(text, code, 8);
 }
 
-QString Code_Field(int code) {
+void Append_Code_Field(QString& text, int code) {
     const int round_trip = Single_Byte_Charset::Code_Of(Single_Byte_Charset::Character_Of(code));
     if (round_trip < 10)
-        return QStringLiteral("  ASCII =   ") + Number(round_trip, 10);
-    if (round_trip < 100)
-        return QStringLiteral("  Ascii =  ") + Number(round_trip, 10);
-    return QStringLiteral("  ASCII = ") + Number(round_trip, 10);
+        text += u"  ASCII =   ";
+    else if (round_trip < 100)
+        text += u"  Ascii =  ";
+    else
+        text += u"  ASCII = ";
+    Append_Digits(text, round_trip, 10);
 }
 
-QString Character_Field(int code) {
-    if (code <= Last_Named_Code)
-        return QString::fromLatin1(Control_Texts[code]);
-    return QStringLiteral(" Char = ") + Single_Byte_Charset::Character_Of(code);
+void Append_Character_Field(QString& text, int code) {
+    if (code <= Last_Named_Code) {
+        text += QLatin1String(Control_Texts[code]);
+        return;
+    }
+    text += u" Char = ";
+    text += Single_Byte_Charset::Character_Of(code);
+}
+
+void Append_Line(QString& text, int code) {
+    if (code < 0 || code >= Code_Count)
+        throw Run_Time_Failure(Failure::Invalid_Procedure_Call);
+    text += u"Value: ";
+    Append_Decimal_Field(text, code);
+    text += u" Binary = ";
+    Append_Binary_Field(text, code);
+    Append_Hexadecimal_Field(text, code);
+    Append_Octal_Field(text, code);
+    Append_Code_Field(text, code);
+    Append_Character_Field(text, code);
+    text += QLatin1String(Line_End);
 }
 
 } // namespace
 
 QString Line(int code) {
-    if (code < 0 || code >= Code_Count)
-        throw Run_Time_Failure(Failure::Invalid_Procedure_Call);
-    return QStringLiteral("Value: ") + Decimal_Field(code) + QStringLiteral(" Binary = ") +
-           Binary_Field(code) + Hexadecimal_Field(code) + Octal_Field(code) + Code_Field(code) +
-           Character_Field(code) + QLatin1String(Line_End);
+    QString line;
+    Append_Line(line, code);
+    return line;
 }
 
-void Append_Table(QString& text, const Line_Builder& line) {
+void Append_Table(QString& text, const Before_Line& before_line) {
     text.reserve(text.size() + Table_Length);
-    for (int code = 0; code < Code_Count; ++code)
-        text += line(code);
+    for (int code = 0; code < Code_Count; ++code) {
+        const qsizetype line_start = text.size();
+        try {
+            if (before_line)
+                before_line(code);
+            Append_Line(text, code);
+        } catch (...) {
+            text.truncate(line_start); // no half line
+            throw;
+        }
+    }
 }
 
 QString Table() {

@@ -16,11 +16,13 @@ inline constexpr const char* Line_End = "\r\n";
 // One line with its CR LF; a code outside 0 to 255 fails with 5.
 QString Line(int code);
 
-using Line_Builder = std::function<QString(int code)>;
+// Called with each code before its line is built; may throw to stop the
+// table there (tests use it to fail part-way).
+using Before_Line = std::function<void(int code)>;
 
 // Appends the lines of codes 0 to 255 to text, whole lines only: when a line
 // fails, text keeps the lines before it and the failure goes on.
-void Append_Table(QString& text, const Line_Builder& line = Line);
+void Append_Table(QString& text, const Before_Line& before_line = {});
 
 // The whole table, 256 lines, 23,884 characters.
 QString Table();

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-// Gives the window the client size that makes its frame the given size. The
-// frame is known only once the window manager has framed the window; before
-// that the outer size is the client size.
+// Gives the window the client size that makes its frame the given size.
+// Creates the native window, so that its frame is known where the platform
+// can tell it before the window is shown.
 void Set_Outer_Size(QWidget& window, QSize outer);
