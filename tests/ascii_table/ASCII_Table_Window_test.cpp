@@ -100,6 +100,8 @@ TEST_F(ASCII_Table_Window, Text_Box_Is_An_Editable_Fixed_Pitch_Box_That_Never_Wr
     EXPECT_EQ(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     const QFontInfo font(box->font());
     EXPECT_TRUE(font.fixedPitch()) << font.family().toStdString();
+    EXPECT_TRUE(font.family() == "Courier New" || font.family() == "Liberation Mono")
+        << font.family().toStdString();
     EXPECT_DOUBLE_EQ(box->font().pointSizeF(), 9.75);
     EXPECT_EQ(box->pos(), QPoint(0, 0));
 }
