@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "ASCII_Font.h"
+#include "About_Fonts.h"
 #include "Main_Window_Fonts.h"
 #include "Tessaly.h"
 
@@ -9,6 +11,8 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Harrowmere"));
     QApplication::setApplicationName(QStringLiteral("Tessaly"));
     Install_Main_Window_Font_Substitutions();
+    Install_ASCII_Font_Substitutions();
+    Install_About_Font_Substitutions();
     Tessaly window; // its construction runs the start-up
     window.show();
     return application.exec();

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The Actions and Help menus, and the end of the program.
+#include "ASCII_Table.h"
+#include "About.h"
 #include "Error_Trap.h"
 #include "Tessaly.h"
 
@@ -20,7 +22,8 @@ void End_Program() {
 void Tessaly::sMnu_Click(int Index) {
     switch (Index) {
     case 0:
-        break; // the ASCII table window comes with its own library
+        ASCII_Table::Show_Table(); // modeless and without an owner
+        break;
     case 1:
         End_Program();
         break;
@@ -29,8 +32,19 @@ void Tessaly::sMnu_Click(int Index) {
     }
 }
 
+QString Tessaly::About_Notes() {
+    return QStringLiteral("Comments:") + QLatin1Char('\n') +
+           QStringLiteral("Tessaly is a number conversion tool. This application converts Binary, "
+                          "Decimal and Hexadecimal numbers.");
+}
+
 void Tessaly::mAbout_Click() {
-    Error_Trap::Run("Tessaly", "mAbout_Click", [] {});
+    Error_Trap::Run("Tessaly", "mAbout_Click", [] {
+        About about; // no owner; loaded afresh for every showing
+        about.setProperty("App_Notes", About_Notes());
+        about.setProperty("Form_Transparency", QVariant::fromValue<qint16>(About_Opacity));
+        about.exec(); // modal: the main window takes no input until it closes
+    });
 }
 
 void Tessaly::closeEvent(QCloseEvent* event) {

@@ -33,6 +33,11 @@ public:
     void sMnu_Click(int Index);
     void mAbout_Click();
 
+    // What the Help menu hands to the About window: about 92 % opacity and
+    // the notes, with one line feed after "Comments:".
+    static QString About_Notes();
+    static constexpr qint16 About_Opacity = 235;
+
     // True while PB_Click runs: the toggle handlers then ignore the state
     // changes that the conversion itself writes.
     bool Updating = false;
