@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "Runtime_Services.h"
 
-#include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 Run_Time_Failure::Run_Time_Failure(int number)
@@ -12,8 +13,12 @@ Run_Time_Failure::Run_Time_Failure(int number)
 namespace Runtime_Services {
 namespace {
 
-bool Is_Blank(char c) { return c == ' ' || c == '\t'; }
-bool Is_Digit(char c) { return c >= '0' && c <= '9'; }
+bool Is_Blank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool Is_Digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view Trim_Blanks(std::string_view text) {
     while (!text.empty() && Is_Blank(text.front()))
@@ -27,15 +32,17 @@ bool Starts_With(std::string_view text, std::string_view prefix) {
     return !prefix.empty() && text.substr(0, prefix.size()) == prefix;
 }
 
-// Rewrites numeric text into the plain form that std::from_chars reads
-// ("-1234.5e3"), or gives nothing when the text is not a number.
-std::optional<std::string> Plain_Number_Text(std::string_view text, const Number_Format& format) {
-    text = Trim_Blanks(text);
-    std::string plain;
+// Writes numeric text in the plain form that std::from_chars reads
+// ("-1234.5e3") into `plain`, which has room for text.size() characters (the
+// plain form is never longer), and gives its length; gives nothing when the
+// text is not a number.
+std::optional<std::size_t> Write_Plain_Number(std::string_view text, const Number_Format& format,
+                                              char* plain) {
+    std::size_t length = 0;
     std::size_t at = 0;
     if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
         if (text[at] == '-')
-            plain += '-';
+            plain[length++] = '-';
         ++at;
     }
     bool mantissa_digits = false;
@@ -43,10 +50,10 @@ std::optional<std::string> Plain_Number_Text(std::string_view text, const Number
     while (at < text.size()) {
         const std::string_view rest = text.substr(at);
         if (Is_Digit(text[at])) {
-            plain += text[at++];
+            plain[length++] = text[at++];
             mantissa_digits = true;
         } else if (!in_fraction && Starts_With(rest, format.decimal_separator)) {
-            plain += '.';
+            plain[length++] = '.';
             in_fraction = true;
             at += format.decimal_separator.size();
         } else if (!in_fraction && mantissa_digits && Starts_With(rest, format.group_separator)) {
@@ -58,33 +65,40 @@ std::optional<std::string> Plain_Number_Text(std::string_view text, const Number
     if (!mantissa_digits)
         return std::nullopt;
     if (at < text.size() && (text[at] == 'E' || text[at] == 'e')) {
-        plain += 'e';
+        plain[length++] = 'e';
         ++at;
         if (at < text.size() && (text[at] == '+' || text[at] == '-'))
-            plain += text[at++];
+            plain[length++] = text[at++];
         const std::size_t exponent_start = at;
         while (at < text.size() && Is_Digit(text[at]))
-            plain += text[at++];
+            plain[length++] = text[at++];
         if (at == exponent_start)
             return std::nullopt;
     }
     if (at != text.size())
         return std::nullopt;
-    return plain;
+    return length;
 }
 
 } // namespace
 
 std::optional<double> Parse_Number(std::string_view text, const Number_Format& format) {
-    const auto plain = Plain_Number_Text(text, format);
-    if (!plain)
+    text = Trim_Blanks(text);
+    // Typed numbers fit the stack buffer; only long pasted texts allocate.
+    char small[64];
+    std::string large;
+    char* plain = small;
+    if (text.size() > sizeof small) {
+        large.resize(text.size());
+        plain = large.data();
+    }
+    const auto length = Write_Plain_Number(text, format, plain);
+    if (!length)
         return std::nullopt;
     double value = 0;
-    const char* first = plain->data();
-    const char* last = first + plain->size();
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (error != std::errc() || end != last || !std::isfinite(value))
-        return std::nullopt;
+    const auto [end, error] = std::from_chars(plain, plain + *length, value);
+    if (error != std::errc() || end != plain + *length || !std::isfinite(value))
+        return std::nullopt;         // beyond the double range, either way
     return value == 0 ? 0.0 : value; // "-0" reads as 0
 }
 
@@ -99,19 +113,35 @@ double To_Double(std::string_view text, const Number_Format& format) {
     return *value;
 }
 
-std::string Canonical_Number_Text(double value, const Number_Format& format) {
-    if (value == 0)
-        return "0";
+namespace {
+
+// Doubles from here up to the largest one would print as 1.79769313486232E+308,
+// a text beyond the double range that the parser refuses; they print one unit
+// of the 15th digit lower so that every canonical text reads back.
+constexpr double Highest_Printable = 1.797693134862315e308;
+constexpr std::string_view Highest_Text = "1.79769313486231e+308";
+
+std::string Plain_Canonical_Text(double value) {
+    if (std::fabs(value) >= Highest_Printable)
+        return (value < 0 ? "-" : "") + std::string(Highest_Text);
     char buffer[64];
-    std::to_chars_result result;
-    if (value == std::trunc(value) && std::fabs(value) < 1e15) {
-        result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 0);
-    } else {
-        result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    }
-    std::string text(buffer, result.ptr);
+    const bool whole = value == std::trunc(value) && std::fabs(value) < 1e15;
+    const auto result =
+        whole
+            ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 0)
+            : std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    return std::string(buffer, result.ptr);
+}
+
+} // namespace
+
+std::string Canonical_Number_Text(double value, const Number_Format& format) {
+    if (!std::isfinite(value))
+        throw Run_Time_Failure(Failure::Overflow);
+    if (value == 0)
+        return "0"; // -0 too
     std::string canonical;
-    for (const char c : text) {
+    for (const char c : Plain_Canonical_Text(value)) {
         if (c == '.')
             canonical += format.decimal_separator;
         else if (c == 'e')
@@ -123,8 +153,12 @@ std::string Canonical_Number_Text(double value, const Number_Format& format) {
 }
 
 double Round_Half_Even(double value) {
-    // The default floating-point environment rounds to nearest, ties to even.
-    return std::nearbyint(value);
+    // std::round is independent of the floating-point environment's rounding
+    // mode, unlike nearbyint; only exact halves need the even neighbour.
+    double rounded = std::round(value);
+    if (std::fabs(rounded - value) == 0.5)
+        rounded = 2 * std::round(value / 2);
+    return rounded == 0 ? 0.0 : rounded; // no -0
 }
 
 namespace {
@@ -137,8 +171,12 @@ template <typename Integer> Integer To_Integer(double value) {
 }
 } // namespace
 
-std::int16_t To_Int16(double value) { return To_Integer<std::int16_t>(value); }
-std::int32_t To_Int32(double value) { return To_Integer<std::int32_t>(value); }
+std::int16_t To_Int16(double value) {
+    return To_Integer<std::int16_t>(value);
+}
+std::int32_t To_Int32(double value) {
+    return To_Integer<std::int32_t>(value);
+}
 
 int Digit_Value(std::string_view character) {
     if (character.size() != 1 || !Is_Digit(character.front()))
@@ -146,7 +184,16 @@ int Digit_Value(std::string_view character) {
     return character.front() - '0';
 }
 
-double Power_Of_Two(int exponent) { return std::ldexp(1.0, exponent); }
+double Power_Of_Two(int exponent) {
+    // Normal doubles are built from their exponent bits: the conversion
+    // routines ask for many powers and ldexp is a library call.
+    constexpr int lowest_normal = std::numeric_limits<double>::min_exponent - 1;  // -1022
+    constexpr int highest_normal = std::numeric_limits<double>::max_exponent - 1; // 1023
+    if (exponent < lowest_normal || exponent > highest_normal)
+        return std::ldexp(1.0, exponent); // subnormal, zero or infinity
+    const auto biased = static_cast<std::uint64_t>(exponent - lowest_normal + 1);
+    return std::bit_cast<double>(biased << 52);
+}
 
 std::string Error_Description(int number) {
     switch (number) {

@@ -14,8 +14,8 @@
 // and Error_Description's text for it.
 namespace Failure {
 inline constexpr int Invalid_Procedure_Call = 5; // a focus move onto a hidden window
-inline constexpr int Overflow = 6;               // a value outside its integer type or the double range
-inline constexpr int Out_Of_Memory = 7;          // std::bad_alloc caught by a handler's trap
+inline constexpr int Overflow = 6;      // a value outside its integer type or the double range
+inline constexpr int Out_Of_Memory = 7; // std::bad_alloc caught by a handler's trap
 inline constexpr int Subscript_Out_Of_Range = 9; // an index outside a control array
 inline constexpr int Division_By_Zero = 11;      // a gradient with zero steps
 inline constexpr int Type_Mismatch = 13;         // a text that is not a number where one is needed
@@ -53,10 +53,14 @@ double To_Double(std::string_view text, const Number_Format& format = {});
 
 // Whole numbers below 10^15 in plain digits; otherwise at most 15 significant
 // digits, in exponent form ("1E+15", "1.5E-05") when the decimal exponent is below
-// -4 or at least 15. A leading "-" for negatives, never "-0".
+// -4 or at least 15. A leading "-" for negatives, never "-0". The text always
+// reads back through Parse_Number with the same format: the few doubles next
+// to the largest one print as 1.79769313486231E+308. Infinity and NaN have no
+// number text and fail with 6.
 std::string Canonical_Number_Text(double value, const Number_Format& format = {});
 
-// Nearest whole number, halves to the even neighbour.
+// Nearest whole number, halves to the even neighbour, whatever the
+// floating-point rounding mode.
 double Round_Half_Even(double value);
 
 // Round half to even, then fail with 6 outside the type's range.
