@@ -6,6 +6,7 @@
 #include "Unwritable_Folder.h"
 
 #include <QDir>
+#include <QFile>
 #include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -77,13 +78,15 @@ TEST(Error_Trap, Failure_Number_Of_Nothing_Is_The_Internal_Error) {
 
 TEST(Error_Trap, Handler_Returns_Quietly_When_The_Log_Cannot_Be_Written) {
     const QString base = Test_Environment::Root() + QStringLiteral("/no-log");
-    Error_Logging::Set_Log_Folders(Unwritable_Folder::Make(base), Unwritable_Folder::Make(base));
-    bool returned = false;
+    const QString program = Unwritable_Folder::Make(base);
+    const QString fallback = Unwritable_Folder::Make(base);
+    Error_Logging::Set_Log_Folders(program, fallback);
+    Test_Environment::Clear_Messages();
     Error_Trap::Run("Tessaly", "IniMe", [] { throw Run_Time_Failure(Failure::Overflow); });
-    returned = true;
     Error_Logging::Set_Log_Folders(Test_Environment::Program_Folder(),
                                    Test_Environment::Fallback_Folder());
-    EXPECT_TRUE(returned);
+    EXPECT_FALSE(QFile::exists(program + QStringLiteral("/Application Log.txt")));
+    EXPECT_FALSE(QFile::exists(fallback + QStringLiteral("/Application Log.txt")));
     EXPECT_TRUE(Test_Environment::Messages().isEmpty());
 }
 
