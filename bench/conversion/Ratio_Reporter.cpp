@@ -64,7 +64,6 @@ void Ratio_Reporter::Finalize() {
         const double routine = nanoseconds_[name];
         const double ratio = routine / baseline->second;
         const bool above = ratio > Target_Ratio;
-        any_above_target_ = any_above_target_ || above;
         std::snprintf(line, sizeof line, "%-28s %10.1f %12.1f %7.2f%s\n", name.c_str(), routine,
                       baseline->second, ratio, above ? "  above target" : "");
         out << line;

@@ -14,14 +14,13 @@ public:
     // The ratio a routine may reach before the table flags it.
     static constexpr double Target_Ratio = 3.0;
 
+    // Plain text: the table is meant to be pasted.
+    Ratio_Reporter() : ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override;
     void Finalize() override;
-
-    // True once Finalize found a routine above the target.
-    bool Any_Above_Target() const { return any_above_target_; }
 
 private:
     std::vector<std::string> order_;
     std::map<std::string, double> nanoseconds_;
-    bool any_above_target_ = false;
 };

@@ -313,6 +313,7 @@ INSTANTIATE_TEST_SUITE_P(
         Bits_Required_Row{"Minus5Needs3", -5, 3}, Bits_Required_Row{"Plus2Point5Needs2", 2.5, 2},
         Bits_Required_Row{"Plus3Point5Needs3", 3.5, 3},
         Bits_Required_Row{"Plus0Point5Needs1", 0.5, 1},
+        Bits_Required_Row{"TinyFractionNeeds1", 1e-300, 1},
         Bits_Required_Row{"Plus536870911Needs29", 536870911, 29},
         Bits_Required_Row{"Plus2147483647Needs31", 2147483647, 31},
         Bits_Required_Row{"Plus2147483648Needs32", 2147483648.0, 32},
