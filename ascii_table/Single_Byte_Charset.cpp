@@ -42,8 +42,8 @@ QChar System_Character_Of(int code) {
 int System_Code_Of(QChar character) {
     const wchar_t wide = static_cast<wchar_t>(character.unicode());
     char bytes[4] = {};
-    const int written =
-        WideCharToMultiByte(CP_ACP, 0, &wide, 1, bytes, sizeof bytes, nullptr, nullptr);
+    const int written = WideCharToMultiByte(CP_ACP, 0, &wide, 1, bytes,
+                                            static_cast<int>(sizeof bytes), nullptr, nullptr);
     if (written != 1)
         return Question_Mark;
     return static_cast<unsigned char>(bytes[0]);
