@@ -28,8 +28,11 @@ std::string_view Trim_Blanks(std::string_view text) {
     return text;
 }
 
-bool Starts_With(std::string_view text, std::string_view prefix) {
-    return !prefix.empty() && text.substr(0, prefix.size()) == prefix;
+// Whether `text` at `at` holds the separator; an empty separator never
+// matches. The first character is compared alone because it rarely matches.
+bool Separator_At(std::string_view text, std::size_t at, std::string_view separator) {
+    return !separator.empty() && text[at] == separator.front() &&
+           text.substr(at).starts_with(separator);
 }
 
 // Writes numeric text in the plain form that std::from_chars reads
@@ -45,19 +48,20 @@ std::optional<std::size_t> Write_Plain_Number(std::string_view text, const Numbe
             plain[length++] = '-';
         ++at;
     }
+    const std::string_view decimal = format.decimal_separator;
+    const std::string_view group = format.group_separator;
     bool mantissa_digits = false;
     bool in_fraction = false;
     while (at < text.size()) {
-        const std::string_view rest = text.substr(at);
         if (Is_Digit(text[at])) {
             plain[length++] = text[at++];
             mantissa_digits = true;
-        } else if (!in_fraction && Starts_With(rest, format.decimal_separator)) {
+        } else if (!in_fraction && Separator_At(text, at, decimal)) {
             plain[length++] = '.';
             in_fraction = true;
-            at += format.decimal_separator.size();
-        } else if (!in_fraction && mantissa_digits && Starts_With(rest, format.group_separator)) {
-            at += format.group_separator.size(); // grouping carries no value
+            at += decimal.size();
+        } else if (!in_fraction && mantissa_digits && Separator_At(text, at, group)) {
+            at += group.size(); // grouping carries no value
         } else {
             break;
         }
