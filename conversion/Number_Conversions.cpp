@@ -62,6 +62,14 @@ std::string_view Bit_Character(const std::string& bits, int width, int slot) {
     return std::string_view(bits).substr(static_cast<std::size_t>(position), 1);
 }
 
+// -(2^w - 1) / 2 rounded with ties to even: exactly -2^(w-1) for widths 2 to
+// 32, 0 for narrower ones, an overflow beyond 32 bits.
+std::int64_t Sign_Bit_Value(int width) {
+    if (width >= 2 && width <= 32)
+        return -(std::int64_t{1} << (width - 1));
+    return Runtime_Services::To_Int32(-(Power_Of_Two(width) - 1) / 2);
+}
+
 std::string_view First_Character(const std::string& bits) {
     return std::string_view(bits).substr(0, bits.empty() ? 0 : 1);
 }
@@ -189,11 +197,8 @@ std::string Signed_To_Bits(std::int32_t value, std::int16_t width) {
 
 std::int32_t Bits_To_Signed(const std::string& bits, std::int16_t width) {
     std::int64_t value = 0;
-    if (Is_Set_Bit(First_Character(bits))) {
-        // -(2^w - 1) / 2 with ties to even is exactly -2^(w-1) for w >= 2; it
-        // overflows beyond 32 bits.
-        value = Runtime_Services::To_Int32(-(Power_Of_Two(width) - 1) / 2);
-    }
+    if (Is_Set_Bit(First_Character(bits)))
+        value = Sign_Bit_Value(width);
     const auto size = static_cast<std::size_t>(width);
     if (width >= 1 && width <= 32 && bits.size() >= size) {
         // Every character is there and no sum can leave 32 bits.
