@@ -64,6 +64,9 @@ void Tessaly::Build_Controls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("Client"));
     client->setFixedSize(Twips::Size(Client_Width, Client_Height));
+    // Bit patterns read most significant bit first, left to right, in every
+    // locale: the rows never mirror, not even under a right-to-left language.
+    client->setLayoutDirection(Qt::LeftToRight);
     setCentralWidget(client);
 
     for (std::size_t f = 0; f < frames_.size(); ++f)

@@ -122,3 +122,21 @@ TEST_F(Main_Window_Test, TabWalksRowByRow) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Right_To_Left, GridsAndStatusLinesStayLeftToRight) {
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    Tessaly window;
+    window.show();
+    for (int grid = 0; grid < Rows::Grid_Count; ++grid) {
+        const int width = Rows::Grids[static_cast<std::size_t>(grid)].width;
+        EXPECT_LT(window.Toggle(grid, width - 1)->x(), window.Toggle(grid, 0)->x()) << grid;
+        EXPECT_EQ(window.Status(grid)->x(), window.Toggle(grid, width - 1)->x());
+        EXPECT_EQ(window.Status(grid)->layoutDirection(), Qt::LeftToRight);
+    }
+    EXPECT_LT(window.PB(0)->x(), window.NumIn(0)->x());
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+}
+
+} // namespace
