@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <optional>
 
 namespace {
 
@@ -63,15 +64,25 @@ void Tessaly::Normalise_Field(int index) {
         NumIn(index)->setText(Field_Numbers::Canonical_Text(Field_Numbers::Value_Of(T(index))));
 }
 
+// The first steps of every decimal command: text that is no number becomes
+// "0", and a value above the row's limit is refused in the status line.
+std::optional<double> Tessaly::Value_Within_Limit(int row, double limit) {
+    if (!Field_Numbers::Is_Numeric(T(row)))
+        NumIn(row)->setText(QStringLiteral("0"));
+    const double value = Field_Numbers::Value_Of(T(row));
+    if (value > limit) {
+        Set_Status(Status(row), T(row) + Too_Large);
+        return std::nullopt;
+    }
+    return value;
+}
+
 void Tessaly::Convert_To_Bits(int index) {
     const auto& grid = Rows::Grids[static_cast<std::size_t>(index)];
-    if (!Field_Numbers::Is_Numeric(T(index)))
-        NumIn(index)->setText(QStringLiteral("0"));
-    const double value = Field_Numbers::Value_Of(T(index));
-    if (value > grid.limit) {
-        Set_Status(Status(index), T(index) + Too_Large);
+    const auto checked = Value_Within_Limit(index, grid.limit);
+    if (!checked)
         return;
-    }
+    const double value = *checked;
     const auto width = static_cast<std::int16_t>(grid.width);
     std::string bits;
     if (grid.is_signed)
@@ -99,13 +110,10 @@ void Tessaly::Show_Bits(int grid, const std::string& bits) {
 
 void Tessaly::Find_MSB() {
     const int row = Find_MSB_Row;
-    if (!Field_Numbers::Is_Numeric(T(row)))
-        NumIn(row)->setText(QStringLiteral("0"));
-    const double value = Field_Numbers::Value_Of(T(row));
-    if (value > Find_MSB_Limit) {
-        Set_Status(Status(row), T(row) + Too_Large);
+    const auto checked = Value_Within_Limit(row, Find_MSB_Limit);
+    if (!checked)
         return;
-    }
+    const double value = *checked;
     if (value < 0) {
         Set_Status(Status(row), QStringLiteral("Sorry, only positive numbers are accepted"));
         return;
@@ -119,14 +127,10 @@ void Tessaly::Find_MSB() {
 
 void Tessaly::Decimal_To_Hex_Command() {
     const int row = Decimal_To_Hex_Row;
-    if (!Field_Numbers::Is_Numeric(T(row)))
-        NumIn(row)->setText(QStringLiteral("0"));
-    const double value = Field_Numbers::Value_Of(T(row));
-    if (value > Decimal_To_Hex_Limit) {
-        Set_Status(Status(row), T(row) + Too_Large);
+    const auto value = Value_Within_Limit(row, Decimal_To_Hex_Limit);
+    if (!value)
         return;
-    }
-    const QString hex = QString::fromStdString(Number_Conversions::Decimal_To_Hex(value));
+    const QString hex = QString::fromStdString(Number_Conversions::Decimal_To_Hex(*value));
     Set_Status(Status(row),
                QStringLiteral("[Decimal] ") + T(row) + QStringLiteral(" = [Hexadecimal] ") + hex);
 }

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -69,6 +70,7 @@ private:
     void Form_Unload();
 
     void Normalise_Field(int index);
+    std::optional<double> Value_Within_Limit(int row, double limit);
     void Convert_To_Bits(int index);
     void Find_MSB();
     void Decimal_To_Hex_Command();
