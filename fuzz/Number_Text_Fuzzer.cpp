@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: MIT
+// The numeric-text parser, the canonical number text and the integer
+// conversions of the run-time services.
+//
+// Input: one character choosing the locale's separators (its code modulo
+// 8, so "0" to "7"), then the text to parse. Its first 8 bytes also serve as
+// a double's bit pattern, so that every double reaches the canonical text.
+#include "Fuzz_Check.h"
+#include "Fuzz_Input.h"
+#include "Runtime_Services.h"
+
+#include <array>
+#include <cerrno>
+#include <cfenv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <string>
+
+using Runtime_Services::Number_Format;
+
+namespace {
+
+// Separators of real locales, including multi-byte ones that share a first
+// byte.
+const std::array<Number_Format, 8> Formats = {{
+    {".", ","},
+    {",", "."},
+    {",", "\u00A0"},
+    {",", "\u202F"},
+    {".", "'"},
+    {".", ""},
+    {"\u066B", "\u066C"},
+    {",", " "},
+}};
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The text in the C library's form when it holds nothing but digits, signs,
+// exponent letters and decimal separators; nothing when it holds any other
+// character (a group separator among them).
+std::optional<std::string> C_Library_Form(std::string_view text, const Number_Format& format) {
+    std::string plain;
+    const std::string_view decimal = format.decimal_separator;
+    while (!text.empty()) {
+        if (text.starts_with(decimal)) {
+            plain += '.';
+            text.remove_prefix(decimal.size());
+            continue;
+        }
+        const char c = text.front();
+        if (!std::strchr("0123456789+-eE", c) || c == '\0')
+            return std::nullopt;
+        plain += c;
+        text.remove_prefix(1);
+    }
+    return plain;
+}
+
+// strtod's reading of a whole text, when it reads all of it and the value
+// neither overflows nor underflows to zero.
+std::optional<double> C_Library_Value(const std::string& plain) {
+    if (plain.empty())
+        return std::nullopt;
+    errno = 0;
+    char* end = nullptr;
+    const double value = std::strtod(plain.c_str(), &end);
+    if (end != plain.c_str() + plain.size() || !std::isfinite(value))
+        return std::nullopt;
+    if (errno == ERANGE && value == 0)
+        return std::nullopt;
+    return value;
+}
+
+void Check_Parser(std::string_view text, const Number_Format& format) {
+    const auto value = Runtime_Services::Parse_Number(text, format);
+    FUZZ_CHECK(Runtime_Services::Is_Numeric(text, format) == value.has_value());
+    if (value) {
+        FUZZ_CHECK(std::isfinite(*value));
+        FUZZ_CHECK(!std::signbit(*value) || *value != 0); // never -0
+        FUZZ_CHECK(Runtime_Services::To_Double(text, format) == *value);
+    } else {
+        try {
+            Runtime_Services::To_Double(text, format);
+            FUZZ_CHECK(!"To_Double converted a text that is not numeric");
+        } catch (const Run_Time_Failure& failure) {
+            FUZZ_CHECK(failure.number() == Failure::Type_Mismatch);
+        }
+    }
+    // Without group separators the C library is an independent reader.
+    if (const auto plain = C_Library_Form(Trimmed(text), format)) {
+        const auto expected = C_Library_Value(*plain);
+        FUZZ_CHECK(value.has_value() == expected.has_value());
+        if (value)
+            FUZZ_CHECK(*value == *expected);
+    }
+}
+
+// Digits of the mantissa without its leading zeros.
+int Significant_Digits(std::string_view text) {
+    text = text.substr(0, text.find('E'));
+    int digits = 0;
+    bool leading = true;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            continue;
+        if (c != '0')
+            leading = false;
+        if (!leading)
+            ++digits;
+    }
+    return digits;
+}
+
+void Check_Canonical_Text(double value, const Number_Format& format) {
+    std::string text;
+    try {
+        text = Runtime_Services::Canonical_Number_Text(value, format);
+    } catch (const Run_Time_Failure& failure) {
+        FUZZ_CHECK(!std::isfinite(value));
+        FUZZ_CHECK(failure.number() == Failure::Overflow);
+        return;
+    }
+    FUZZ_CHECK(std::isfinite(value));
+    FUZZ_CHECK(text != "-0");
+    if (!format.group_separator.empty())
+        FUZZ_CHECK(text.find(format.group_separator) == std::string::npos);
+    const auto back = Runtime_Services::Parse_Number(text, format);
+    FUZZ_CHECK(back.has_value());
+    if (value == std::trunc(value) && std::fabs(value) < 1e15) {
+        FUZZ_CHECK(text == std::to_string(static_cast<long long>(value)));
+        FUZZ_CHECK(*back == value);
+        return;
+    }
+    FUZZ_CHECK(Significant_Digits(text) <= 15);
+    FUZZ_CHECK(std::fabs(*back - value) <= 1e-14 * std::fabs(value));
+    const double exponent = std::floor(std::log10(std::fabs(*back)));
+    FUZZ_CHECK((text.find('E') != std::string::npos) == (exponent < -4 || exponent >= 15));
+}
+
+template <typename Integer, typename Convert> void Check_Integer(double value, Convert convert) {
+    // The default rounding mode rounds halves to even.
+    const double expected = std::nearbyint(value);
+    const bool fits = expected >= static_cast<double>(std::numeric_limits<Integer>::min()) &&
+                      expected <= static_cast<double>(std::numeric_limits<Integer>::max());
+    try {
+        const Integer result = convert(value);
+        FUZZ_CHECK(fits && result == expected);
+    } catch (const Run_Time_Failure& failure) {
+        FUZZ_CHECK(!fits && failure.number() == Failure::Overflow);
+    }
+}
+
+void Check_Number(double value, const Number_Format& format) {
+    Check_Canonical_Text(value, format);
+    const double rounded = Runtime_Services::Round_Half_Even(value);
+    if (std::isnan(value))
+        FUZZ_CHECK(std::isnan(rounded));
+    else
+        FUZZ_CHECK(rounded == std::nearbyint(value) && !(rounded == 0 && std::signbit(rounded)));
+    Check_Integer<std::int16_t>(value, Runtime_Services::To_Int16);
+    Check_Integer<std::int32_t>(value, Runtime_Services::To_Int32);
+}
+
+void Check_Digit_Value(std::string_view text) {
+    const bool digit = text.size() == 1 && text[0] >= '0' && text[0] <= '9';
+    try {
+        const int value = Runtime_Services::Digit_Value(text);
+        FUZZ_CHECK(digit && value == text[0] - '0');
+    } catch (const Run_Time_Failure& failure) {
+        FUZZ_CHECK(!digit && failure.number() == Failure::Type_Mismatch);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Fuzz_Input input(data, size);
+    const Number_Format& format = Formats[input.Take_Byte() % Formats.size()];
+    const std::string_view text = input.Rest();
+
+    Check_Parser(text, format);
+    Check_Digit_Value(text);
+    if (const auto value = Runtime_Services::Parse_Number(text, format))
+        Check_Number(*value, format);
+    if (text.size() >= sizeof(double)) {
+        double pattern = 0;
+        std::memcpy(&pattern, text.data(), sizeof pattern);
+        Check_Number(pattern, format);
+    }
+    return 0;
+}
