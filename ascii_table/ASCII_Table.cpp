@@ -30,6 +30,10 @@ QPlainTextEdit* Make_Text_Box(QWidget* window) {
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setFont(ASCII_Font());
+    // A table of numbers and English labels reads left to right in every
+    // locale: mirrored, it would open right-aligned with its first columns
+    // scrolled out of view.
+    box->setLayoutDirection(Qt::LeftToRight);
     return box;
 }
 

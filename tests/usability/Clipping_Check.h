@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: MIT
+// Finds what a window would cut off: captions wider or taller than their
+// button, frame titles covered or cut, field texts taller than the field,
+// status lines leaving their frame or running under another control,
+// toggles smaller than designed or than the style's check mark.
+#pragma once
+
+#include <QStringList>
+
+class QWidget;
+
+// One line per fault, naming the control ("PB_7: caption 98 px wide, room
+// for 95"); empty when everything fits.
+QStringList Clipped_Controls(const QWidget& window);

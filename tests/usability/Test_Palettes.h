@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+// The palettes the windows must stay legible under.
+#pragma once
+
+#include <QPalette>
+#include <QString>
+#include <optional>
+
+namespace Test_Palettes {
+
+// Light text on dark grey, as desktop dark themes give it.
+QPalette Dark();
+
+// White text on black with a yellow highlight, as high-contrast themes give it.
+QPalette High_Contrast();
+
+// "dark", "high-contrast" or "system" (the style's standard palette).
+std::optional<QPalette> Named(const QString& name);
+
+} // namespace Test_Palettes

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: MIT
+// Photographs the main window (every row showing its widest result), the
+// ASCII table window and a tool tip under a chosen palette, and lists every
+// control that would be cut off. Run it on a real display, for example
+//   QT_SCALE_FACTOR=1.5 xvfb-run -a -s "-screen 0 2560x1600x24"
+//       usability_screenshots system docs/dpi/scale_1.5_
+// which writes docs/dpi/scale_1.5_main_window.png, ..._ascii_table.png and
+// ..._tool_tip.png. Exits with 3 when something is clipped.
+#include "ASCII_Font.h"
+#include "ASCII_Table.h"
+#include "Clipping_Check.h"
+#include "Error_Logging.h"
+#include "Main_Window_Fonts.h"
+#include "Number_Field.h"
+#include "Tessaly.h"
+#include "Test_Palettes.h"
+#include "Widest_Results.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFontInfo>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QStyle>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolTip>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// The start-up records its version in the user's settings: keep that, and
+// the error log, away from the real home.
+void Use_Scratch_Home(const QTemporaryDir& home) {
+    const QByteArray path = QFile::encodeName(home.path());
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+        setenv(name, path.constData(), 1);
+}
+
+bool Save(const QPixmap& picture, const QString& path) {
+    if (picture.save(path))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+QWidget* Shown_Tool_Tip() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->inherits("QTipLabel") && widget->isVisible())
+            return widget;
+    return nullptr;
+}
+
+void Describe_Setting(const Tessaly& window, const ASCII_Table& table) {
+    const QScreen* screen = window.screen();
+    std::printf("style %s, scale %.2f, logical dpi %.0f\n", qPrintable(window.style()->name()),
+                screen->devicePixelRatio(), screen->logicalDotsPerInch());
+    std::printf("main window font: %s %d px; table font: %s%s\n",
+                qPrintable(QFontInfo(window.font()).family()), QFontInfo(window.font()).pixelSize(),
+                qPrintable(QFontInfo(table.ASCII->font()).family()),
+                QFontInfo(table.ASCII->font()).fixedPitch() ? " (fixed pitch)" : "");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const QTemporaryDir home;
+    Use_Scratch_Home(home);
+    QApplication application(argc, argv);
+    const auto palette =
+        argc == 3 ? Test_Palettes::Named(QString::fromLocal8Bit(argv[1])) : std::nullopt;
+    if (!palette) {
+        std::fprintf(stderr, "usage: %s system|dark|high-contrast OUTPUT_PREFIX\n", argv[0]);
+        return 2;
+    }
+    const QString prefix = QString::fromLocal8Bit(argv[2]);
+    QApplication::setPalette(*palette);
+    Error_Logging::Set_Log_Folders(home.path(), home.path());
+    Install_Main_Window_Font_Substitutions();
+    Install_ASCII_Font_Substitutions();
+
+    Tessaly window;
+    Show_Widest_Results(window);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    ASCII_Table* table = ASCII_Table::Show_Table();
+    if (!QTest::qWaitForWindowExposed(table))
+        return 1;
+    QWidget* field = window.NumIn(5);
+    QToolTip::showText(field->mapToGlobal(field->rect().bottomLeft()), field->toolTip(), field);
+    QTest::qWait(500);
+
+    Describe_Setting(window, *table);
+    QWidget* tool_tip = Shown_Tool_Tip();
+    bool saved = Save(window.grab(), prefix + "main_window.png") &&
+                 Save(table->grab(), prefix + "ascii_table.png");
+    if (tool_tip)
+        saved = Save(tool_tip->grab(), prefix + "tool_tip.png") && saved;
+    else
+        std::fprintf(stderr, "no tool tip showed\n");
+    if (!saved)
+        return 1;
+
+    QStringList faults = Clipped_Controls(window);
+    Show_Refusals(window);
+    faults += Clipped_Controls(window);
+    for (const QString& fault : faults)
+        std::printf("clipped: %s\n", qPrintable(fault));
+    return faults.isEmpty() ? 0 : 3;
+}
