@@ -1,0 +1,186 @@
+// SPDX-License-Identifier: MIT
+#include "Expected_Outcome.h"
+
+#include <QRegularExpression>
+#include <array>
+#include <bit>
+#include <bitset>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+namespace {
+
+struct Grid_Row {
+    int width;
+    bool is_signed;
+    bool rounds; // the value is rounded to a whole number before conversion
+    double limit;
+};
+
+constexpr std::array<Grid_Row, 6> Grid_Rows{{
+    {8, false, true, 255},
+    {16, false, true, 65535},
+    {32, false, false, 4294967295.0},
+    {8, true, true, 127},
+    {16, true, true, 32767},
+    {32, true, true, 2147483647},
+}};
+
+const QString Too_Large = QStringLiteral(" is to large to process");
+constexpr double Lowest_Int32 = -2147483648.0;
+
+// The default floating-point environment rounds to nearest, halves to even.
+double Nearest(double value) {
+    return std::nearbyint(value);
+}
+
+QString Bit_Text(std::uint64_t pattern, int width) {
+    const std::string all = std::bitset<64>(pattern).to_string();
+    return QString::fromStdString(all.substr(all.size() - static_cast<std::size_t>(width)));
+}
+
+// The text a conversion leaves in a decimal field: "-" for negatives, no
+// leading zeros, at most 15 significant digits, plain digits for whole
+// numbers below 10^15, exponent form only beyond that or below 10^-4.
+std::optional<double> Read_Canonical(const QString& field, const QString& decimal_point,
+                                     QString& problem) {
+    QString plain = field;
+    if (decimal_point != QStringLiteral("."))
+        plain.replace(decimal_point, QStringLiteral("."));
+    static const QRegularExpression form(
+        QStringLiteral("^-?(0|[1-9][0-9]*)(\\.[0-9]*[1-9])?(E[+-][0-9]{2,3})?$"));
+    const auto match = form.match(plain);
+    if (!match.hasMatch()) {
+        problem = QStringLiteral("the field \"%1\" is not a number's canonical text").arg(field);
+        return std::nullopt;
+    }
+    QString digits = match.captured(1) + match.captured(2).mid(1);
+    while (digits.size() > 1 && digits.startsWith(QLatin1Char('0')))
+        digits.remove(0, 1);
+    if (digits.size() > 15) {
+        problem = QStringLiteral("the field \"%1\" has more than 15 significant digits").arg(field);
+        return std::nullopt;
+    }
+    const std::string text = plain.toStdString();
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    const bool exponent_form = !match.captured(3).isEmpty();
+    const double magnitude = std::fabs(value);
+    if (exponent_form && magnitude < 1e15 && magnitude >= 1e-4) {
+        problem = QStringLiteral("the field \"%1\" needs no exponent").arg(field);
+        return std::nullopt;
+    }
+    return value;
+}
+
+Expected_Outcome Refused(const QString& field) {
+    return {field + Too_Large, std::nullopt, 0, {}, {}};
+}
+
+Expected_Outcome Failed(int number) {
+    return {std::nullopt, std::nullopt, number, {}, {}};
+}
+
+Expected_Outcome Shown(const QString& status, std::optional<QString> toggles = std::nullopt) {
+    return {status, std::move(toggles), 0, {}, {}};
+}
+
+Expected_Outcome Bit_Pattern_Row(int row, const QString& field, double value) {
+    const Grid_Row& grid = Grid_Rows[static_cast<std::size_t>(row)];
+    if (value > grid.limit)
+        return Refused(field);
+    const double converted = grid.rounds ? Nearest(value) : value;
+    if (grid.rounds && converted < Lowest_Int32)
+        return Failed(6); // beyond a 32-bit integer
+    std::uint64_t pattern = 0;
+    if (grid.is_signed) {
+        const double lowest = -std::ldexp(1.0, grid.width - 1);
+        if (converted < lowest) // "Value too High" is shown, then read as bits
+            return {field + QStringLiteral(" = Value too High"), std::nullopt, 13, {}, {}};
+        const auto whole = static_cast<std::int64_t>(converted);
+        pattern = static_cast<std::uint64_t>(whole) & ((std::uint64_t{1} << grid.width) - 1);
+    } else if (converted > 0) {
+        pattern = static_cast<std::uint64_t>(std::floor(converted)); // a fraction is dropped
+    }
+    const QString bits = Bit_Text(pattern, grid.width);
+    return Shown(field + QStringLiteral(" = ") + bits, bits);
+}
+
+Expected_Outcome Find_MSB_Row(const QString& field, double value) {
+    if (value > 2147483647.0)
+        return Refused(field);
+    if (value < 0)
+        return Shown(QStringLiteral("Sorry, only positive numbers are accepted"));
+    int bits = 1; // zero counts as one bit
+    while (std::ldexp(1.0L, bits) < static_cast<long double>(value) + 1)
+        ++bits;
+    const auto msb = std::uint64_t{1} << (bits - 1);
+    return Shown(field + QStringLiteral(" requires %1 bits, MSB is bit %2 = %3")
+                             .arg(bits)
+                             .arg(bits - 1)
+                             .arg(static_cast<qulonglong>(msb)));
+}
+
+Expected_Outcome Decimal_To_Hex_Row(const QString& field, double value) {
+    if (value > 4294967295.0)
+        return Refused(field);
+    const double whole = Nearest(value);
+    if (whole < Lowest_Int32)
+        return Failed(6);
+    const auto digits = whole < 0 ? static_cast<std::uint64_t>(static_cast<std::uint32_t>(
+                                        static_cast<std::int32_t>(whole)))
+                                  : static_cast<std::uint64_t>(whole);
+    return Shown(QStringLiteral("[Decimal] ") + field + QStringLiteral(" = [Hexadecimal] ") +
+                 QString::number(static_cast<qulonglong>(digits), 16).toUpper());
+}
+
+Expected_Outcome Hex_To_Decimal_Row(const QString& field) {
+    if (field.isEmpty())
+        return {
+            std::nullopt, std::nullopt, 0, QStringLiteral("the empty field is not made \"0\""), {}};
+    static const QRegularExpression upper_hex(QStringLiteral("^[0-9A-F]+$"));
+    if (!upper_hex.match(field).hasMatch())
+        return Failed(13);
+    qsizetype first = 0;
+    while (first < field.size() - 1 && field[first] == QLatin1Char('0'))
+        ++first;
+    const QString significant = field.mid(first);
+    const int top_digit = significant.left(1).toInt(nullptr, 16);
+    const auto bit_length = static_cast<long long>(4 * (significant.size() - 1)) +
+                            (top_digit == 0 ? 0 : std::bit_width(static_cast<unsigned>(top_digit)));
+    const QString prefix =
+        QStringLiteral("[Hexadecimal] ") + field + QStringLiteral(" = [Decimal] ");
+    if (bit_length <= 49) { // below 10^15: plain digits, exact
+        const auto value = significant.toULongLong(nullptr, 16);
+        return Shown(prefix + QString::number(value));
+    }
+    if (bit_length > 1024)
+        return Failed(6); // beyond the double range
+    long double value = 0;
+    for (const QChar digit : significant)
+        value = value * 16 + QString(digit).toInt(nullptr, 16);
+    if (value >= std::ldexp(1.0L, 1024) - std::ldexp(1.0L, 970))
+        return Failed(6); // rounds to infinity
+    Expected_Outcome outcome = Shown(prefix);
+    outcome.approximate_decimal = value;
+    return outcome;
+}
+
+} // namespace
+
+Expected_Outcome Expected_After_Conversion(int row, const QString& field,
+                                           const QString& decimal_point) {
+    if (row == 8)
+        return Hex_To_Decimal_Row(field);
+    Expected_Outcome unreadable;
+    const auto value = Read_Canonical(field, decimal_point, unreadable.field_problem);
+    if (!value)
+        return unreadable;
+    if (row < 6)
+        return Bit_Pattern_Row(row, field, *value);
+    if (row == 6)
+        return Find_MSB_Row(field, *value);
+    return Decimal_To_Hex_Row(field, *value);
+}

@@ -1,0 +1,506 @@
+// SPDX-License-Identifier: MIT
+#include "Monkey.h"
+
+#include "Number_Field.h"
+#include "Row_Check.h"
+#include "Tessaly.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <array>
+
+namespace {
+
+using Random_Text::Between;
+using Random_Text::Chance;
+
+constexpr int Row_Count = 9;
+constexpr int Grid_Count = 6;
+constexpr int Clear_All_Button = 9;
+constexpr std::array<int, Grid_Count> Grid_Widths{8, 16, 32, 8, 16, 32};
+constexpr std::size_t History_Length = 30;
+
+// Whether a row's key filter drops a typed character, as the rows are meant
+// to filter: digits everywhere but rows 6 and 7, which take anything; "-" in
+// the signed rows; "A" to "F" and "a" to "f" in the hexadecimal row.
+bool Filter_Drops(int row, char32_t code) {
+    const bool digit = code >= U'0' && code <= U'9';
+    switch (row) {
+    case 6:
+    case 7:
+        return false;
+    case 8:
+        return !(digit || (code >= U'A' && code <= U'F') || (code >= U'a' && code <= U'f'));
+    default:
+        return !(digit || (row >= 3 && code == U'-'));
+    }
+}
+
+QString Code_Name(const QString& text) {
+    QStringList codes;
+    for (const char32_t code : text.toUcs4())
+        codes << QStringLiteral("U+%1").arg(static_cast<uint>(code), 4, 16, QLatin1Char('0'));
+    return codes.join(QLatin1Char(' '));
+}
+
+QString Preview(const QString& text) {
+    constexpr int Shown = 24;
+    return Code_Name(text.left(Shown)) + (text.size() > Shown ? QStringLiteral(" ...") : QString());
+}
+
+void Post_Click(QWidget* target) {
+    const QPointF centre = QRectF(target->rect()).center();
+    const QPointF global = target->mapToGlobal(centre);
+    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, centre, global,
+                                                        Qt::LeftButton, Qt::LeftButton, {}));
+    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, centre, global,
+                                                        Qt::LeftButton, Qt::NoButton, {}));
+}
+
+void Post_Key(QWidget* target, Qt::Key key, const QString& text) {
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, {}, text));
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, {}, text));
+}
+
+void Type_Text(QWidget* target, const QString& text) {
+    if (text.size() == 1 && text[0].unicode() >= 0x20 && text[0].unicode() < 0x7F)
+        QTest::keyClick(target, text[0].toLatin1());
+    else // QTest knows no key for it: the text alone, as an input method sends it
+        QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, text, {});
+}
+
+} // namespace
+
+Monkey::Monkey(Tessaly& window, std::uint64_t seed) : window_(window), engine_(seed) {
+    QObject::connect(&window_.Timer_Delay_Reset(), &QTimer::timeout, &window_,
+                     [this] { ++ticks_; });
+}
+
+template <typename Action> void Monkey::Timed(Action act) {
+    QElapsedTimer clock;
+    clock.start();
+    act();
+    event_ms_ += clock.elapsed();
+}
+
+void Monkey::Describe(const QString& what) {
+    history_.push_back(QStringLiteral("#%1 %2").arg(index_).arg(what));
+    if (history_.size() > History_Length)
+        history_.pop_front();
+}
+
+QString Monkey::Recent_Events() const {
+    QStringList lines(history_.begin(), history_.end());
+    return lines.join(QLatin1Char('\n'));
+}
+
+int Monkey::Random_Row() {
+    return Between(engine_, 0, Row_Count - 1);
+}
+
+// Mostly the field that has the focus, as a user keeps typing where the
+// caret is; another field gets the focus first, as a click or Tab gives it.
+int Monkey::Typing_Row() {
+    QWidget* focus = QApplication::focusWidget();
+    for (int row = 0; row < Row_Count; ++row)
+        if (window_.NumIn(row) == focus && Chance(engine_, 0.8))
+            return row;
+    const int row = Random_Row();
+    if (window_.NumIn(row) != focus) {
+        Describe(QStringLiteral("focus NumIn_%1").arg(row));
+        Timed([&] { window_.NumIn(row)->setFocus(Qt::TabFocusReason); });
+    }
+    return row;
+}
+
+QWidget* Monkey::Focus_Or_Field() {
+    QWidget* focus = QApplication::focusWidget();
+    return focus ? focus : window_.NumIn(Random_Row());
+}
+
+Monkey::Kind Monkey::Pick_Kind() {
+    struct Weighted {
+        Kind kind;
+        int weight; // per thousand
+    };
+    static constexpr std::array<Weighted, 13> Weights{{
+        {Kind::Type_Character, 410},
+        {Kind::Type_Control, 90},
+        {Kind::Enter, 80},
+        {Kind::Escape, 25},
+        {Kind::Click_Field, 60},
+        {Kind::Tab, 20},
+        {Kind::Click_Toggle, 150},
+        {Kind::Space_On_Focus, 10},
+        {Kind::Click_Button, 80},
+        {Kind::Clear_All, 25},
+        {Kind::Reset_With_Input, 13},
+        {Kind::Wait_For_Reset, 2},
+        {Kind::Paste, 35},
+    }};
+    int pick = Between(engine_, 0, 999);
+    for (const Weighted& weighted : Weights) {
+        if (pick < weighted.weight)
+            return weighted.kind;
+        pick -= weighted.weight;
+    }
+    return Kind::Type_Character;
+}
+
+QString Monkey::Step(int index) {
+    index_ = index;
+    event_ms_ = 0;
+    const Kind kind = Pick_Kind();
+    QString problem = Run(kind);
+    // Repaints, layout and a due timer tick belong to the event that caused them.
+    const int ticks = ticks_;
+    Timed([] { QCoreApplication::processEvents(); });
+    if (problem.isEmpty() && ticks_ != ticks)
+        problem = Every_Row_At_Zero(0); // the reset ran with no input queued
+    log_.Take(problem);
+    if (event_ms_ > slowest_) {
+        slowest_ = event_ms_;
+        slowest_event_ = history_.empty() ? QString() : history_.back();
+    }
+    if (problem.isEmpty() && event_ms_ > Hang_Milliseconds)
+        problem = QStringLiteral("event #%1 took %2 ms").arg(index).arg(event_ms_);
+    return problem;
+}
+
+QString Monkey::Run(Kind kind) {
+    switch (kind) {
+    case Kind::Type_Character:
+        return Type_Character();
+    case Kind::Type_Control:
+        return Type_Control();
+    case Kind::Enter:
+        return Convert_By_Key(false);
+    case Kind::Escape:
+        return Convert_By_Key(true);
+    case Kind::Click_Field:
+        return Click_Field();
+    case Kind::Tab:
+        return Tab();
+    case Kind::Click_Toggle:
+        return Click_Toggle();
+    case Kind::Space_On_Focus:
+        return Space_On_Focus();
+    case Kind::Click_Button:
+        return Click_Button();
+    case Kind::Clear_All:
+        return Clear_All();
+    case Kind::Reset_With_Input:
+        return Reset_With_Input();
+    case Kind::Wait_For_Reset:
+        return Wait_For_Reset();
+    case Kind::Paste:
+        return Paste();
+    }
+    return {};
+}
+
+template <typename Action> QString Monkey::Checked_Conversion(int row, Action act) {
+    QString problem;
+    log_.Take(problem); // earlier lines are not this conversion's
+    const Row_Snapshot before = Snapshot(window_, row);
+    const int ticks = ticks_;
+    Timed(act);
+    const Row_Snapshot after = Snapshot(window_, row);
+    const QStringList new_lines = log_.Take(problem);
+    if (!problem.isEmpty() || ticks_ != ticks) // a reset ran meanwhile: nothing to compare
+        return problem;
+    return Conversion_Disagreement(row, before, after, new_lines);
+}
+
+QString Monkey::Type_Character() {
+    const int row = Typing_Row();
+    const QString text = Random_Text::Typed_Character(engine_);
+    Describe(QStringLiteral("type %1 into NumIn_%2").arg(Code_Name(text)).arg(row));
+    Number_Field* field = window_.NumIn(row);
+    const QString before = field->text();
+    Timed([&] { Type_Text(field, text); });
+    const char32_t code = text.toUcs4().value(0);
+    if (code >= 0x20 && Filter_Drops(row, code) && field->text() != before)
+        return QStringLiteral("NumIn_%1 took %2, which its filter drops: \"%3\" became \"%4\"")
+            .arg(row)
+            .arg(Code_Name(text), before.left(80), field->text().left(80));
+    return {};
+}
+
+QString Monkey::Type_Control() {
+    const int row = Typing_Row();
+    Number_Field* field = window_.NumIn(row);
+    const QString before = field->text();
+    const int pick = Between(engine_, 0, 99);
+    if (pick < 40) {
+        const int letter = Between(engine_, 0, 25);
+        const auto key = static_cast<Qt::Key>(Qt::Key_A + letter);
+        Describe(QStringLiteral("Ctrl+%1 into NumIn_%2").arg(QChar('A' + letter)).arg(row));
+        const auto press = [&] { QTest::keyClick(field, key, Qt::ControlModifier); };
+        if (key == Qt::Key_M) // code 13, an Enter
+            return Checked_Conversion(row, press);
+        Timed(press);
+        const bool dropped = row != 6 && row != 7 && key != Qt::Key_H; // H is backspace, 8
+        if (dropped && field->text() != before)
+            return QStringLiteral("Ctrl+%1 changed NumIn_%2").arg(QChar('A' + letter)).arg(row);
+        return {};
+    }
+    if (pick < 55) {
+        const int code = Chance(engine_, 0.9) ? Between(engine_, 1, 31) : 0x7F;
+        const QString text(QChar(static_cast<char16_t>(code)));
+        Describe(QStringLiteral("control text %1 into NumIn_%2").arg(Code_Name(text)).arg(row));
+        Timed([&] { QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, text, {}); });
+        if (field->text() != before)
+            return QStringLiteral("control text %1 changed NumIn_%2").arg(Code_Name(text)).arg(row);
+        return {};
+    }
+    static constexpr std::array<Qt::Key, 7> Editing_Keys{
+        Qt::Key_Backspace, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left,
+        Qt::Key_Right,     Qt::Key_Home,      Qt::Key_End};
+    if (pick < 90) {
+        const Qt::Key key = Editing_Keys[static_cast<std::size_t>(
+            Between(engine_, 0, static_cast<int>(Editing_Keys.size()) - 1))];
+        const Qt::KeyboardModifiers modifiers =
+            Chance(engine_, 0.2) ? Qt::ShiftModifier : Qt::NoModifier;
+        Describe(QStringLiteral("key %1 (modifiers %2) into NumIn_%3")
+                     .arg(QKeySequence(key).toString())
+                     .arg(modifiers.toInt())
+                     .arg(row));
+        Timed([&] { QTest::keyClick(field, key, modifiers); });
+        return {};
+    }
+    const QString text =
+        Random_Text::Typed_Character(engine_) + Random_Text::Typed_Character(engine_);
+    if (pick < 95) { // one key event with several characters, as a compose sequence sends
+        Describe(QStringLiteral("key text %1 into NumIn_%2").arg(Code_Name(text)).arg(row));
+        Timed([&] { QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, text, {}); });
+        return {};
+    }
+    Describe(QStringLiteral("input method commits %1 into NumIn_%2").arg(Code_Name(text)).arg(row));
+    Timed([&] {
+        QInputMethodEvent composing(text.left(1), {});
+        QApplication::sendEvent(field, &composing);
+        QInputMethodEvent committing;
+        committing.setCommitString(text);
+        QApplication::sendEvent(field, &committing);
+    });
+    return {};
+}
+
+QString Monkey::Convert_By_Key(bool escape) {
+    const int row = Typing_Row();
+    Number_Field* field = window_.NumIn(row);
+    const Qt::Key key = escape                 ? Qt::Key_Escape
+                        : Chance(engine_, 0.5) ? Qt::Key_Return
+                                               : Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers =
+        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+    Describe(QStringLiteral("%1 in NumIn_%2").arg(QKeySequence(key).toString()).arg(row));
+    QString problem = Checked_Conversion(row, [&] { QTest::keyClick(field, key, modifiers); });
+    if (problem.isEmpty() && escape && field->text() != QStringLiteral("0"))
+        problem = QStringLiteral("Escape left NumIn_%1 at \"%2\"").arg(row).arg(field->text());
+    return problem;
+}
+
+QString Monkey::Click_Field() {
+    const int row = Random_Row();
+    Number_Field* field = window_.NumIn(row);
+    const QPoint where(Between(engine_, 1, field->width() - 2), field->height() / 2);
+    Describe(QStringLiteral("click NumIn_%1").arg(row));
+    Timed([&] { QTest::mouseClick(field, Qt::LeftButton, {}, where); });
+    return {};
+}
+
+QString Monkey::Tab() {
+    const bool back = Chance(engine_, 0.3);
+    QWidget* target = Focus_Or_Field();
+    Describe(QStringLiteral("%1 from %2").arg(back ? "Shift+Tab" : "Tab", target->objectName()));
+    Timed([&] { QTest::keyClick(target, back ? Qt::Key_Backtab : Qt::Key_Tab); });
+    return {};
+}
+
+QString Monkey::Click_Toggle() {
+    const int grid = Between(engine_, 0, Grid_Count - 1);
+    const int bit = Between(engine_, 0, Grid_Widths[static_cast<std::size_t>(grid)] - 1);
+    QCheckBox* toggle = window_.Toggle(grid, bit);
+    Describe(QStringLiteral("click %1").arg(toggle->objectName()));
+    Timed([&] { QTest::mouseClick(toggle, Qt::LeftButton, {}, toggle->rect().center()); });
+    return Grid_Disagreement(grid, Snapshot(window_, grid));
+}
+
+QString Monkey::Space_On_Focus() {
+    QWidget* target = Focus_Or_Field();
+    Describe(QStringLiteral("Space on %1").arg(target->objectName()));
+    const auto press = [&] { QTest::keyClick(target, Qt::Key_Space); };
+    for (int row = 0; row < Clear_All_Button; ++row)
+        if (target == window_.PB(row))
+            return Checked_Conversion(row, press);
+    for (int grid = 0; grid < Grid_Count; ++grid)
+        for (int bit = 0; bit < Grid_Widths[static_cast<std::size_t>(grid)]; ++bit)
+            if (target == window_.Toggle(grid, bit)) {
+                Timed(press);
+                return Grid_Disagreement(grid, Snapshot(window_, grid));
+            }
+    Timed(press);
+    return {};
+}
+
+QString Monkey::Click_Button() {
+    const int row = Random_Row();
+    Describe(QStringLiteral("click PB_%1").arg(row));
+    return Checked_Conversion(row, [&] { QTest::mouseClick(window_.PB(row), Qt::LeftButton); });
+}
+
+QString Monkey::Clear_All() {
+    Describe(QStringLiteral("click Clear All"));
+    std::array<Row_Snapshot, Row_Count> before;
+    for (int row = 0; row < Row_Count; ++row)
+        before[static_cast<std::size_t>(row)] = Snapshot(window_, row);
+    Timed([&] { QTest::mouseClick(window_.PB(Clear_All_Button), Qt::LeftButton); });
+    for (int row = 0; row < Row_Count; ++row) {
+        const Row_Snapshot after = Snapshot(window_, row);
+        const Row_Snapshot& was = before[static_cast<std::size_t>(row)];
+        if (after.field != was.field || after.status != was.status || after.toggles != was.toggles)
+            return QStringLiteral("\"Clear All\" changed row %1 before its timer fired").arg(row);
+    }
+    if (!window_.Timer_Delay_Reset().isActive())
+        return QStringLiteral("\"Clear All\" did not start the reset timer");
+    return {};
+}
+
+void Monkey::Post_Random_Input() {
+    const int pick = Between(engine_, 0, 99);
+    if (pick < 50) {
+        const int row = Random_Row();
+        const Qt::Key key = pick < 35   ? Qt::Key_unknown
+                            : pick < 45 ? Qt::Key_Return
+                                        : Qt::Key_Escape;
+        const QString text =
+            key == Qt::Key_unknown ? Random_Text::Typed_Character(engine_) : QString();
+        Describe(QStringLiteral("  queued: key %1%2 to NumIn_%3")
+                     .arg(key == Qt::Key_unknown ? Code_Name(text) : QKeySequence(key).toString())
+                     .arg(QString())
+                     .arg(row));
+        Post_Key(window_.NumIn(row), key, text);
+    } else if (pick < 75) {
+        const int grid = Between(engine_, 0, Grid_Count - 1);
+        QCheckBox* toggle = window_.Toggle(
+            grid, Between(engine_, 0, Grid_Widths[static_cast<std::size_t>(grid)] - 1));
+        Describe(QStringLiteral("  queued: click %1").arg(toggle->objectName()));
+        Post_Click(toggle);
+    } else {
+        const int button = pick < 90 ? Random_Row() : Clear_All_Button;
+        Describe(QStringLiteral("  queued: click PB_%1").arg(button));
+        Post_Click(window_.PB(button));
+        posted_clear_all_ = posted_clear_all_ || button == Clear_All_Button;
+    }
+}
+
+// "Clear All", input queued behind it, then the tick: the reset handles that
+// input between its rows, a second "Clear All" among it included.
+QString Monkey::Reset_With_Input() {
+    Describe(QStringLiteral("reset with queued input"));
+    QTimer& timer = window_.Timer_Delay_Reset();
+    if (!timer.isActive())
+        Timed([&] { QTest::mouseClick(window_.PB(Clear_All_Button), Qt::LeftButton); });
+    posted_clear_all_ = false;
+    const int queued = Between(engine_, 1, 8);
+    for (int i = 0; i < queued; ++i)
+        Post_Random_Input();
+    const int ticks = ticks_;
+    Timed([&] {
+        window_.Timer_Delay_Reset_Timer(); // the tick, handled before the queued input
+        QCoreApplication::processEvents();
+    });
+    // The queued input runs between rows 0 and 1; every later row is reset after it.
+    if (QString problem = Every_Row_At_Zero(1); !problem.isEmpty())
+        return problem;
+    if (ticks_ == ticks && timer.isActive() != posted_clear_all_)
+        return posted_clear_all_ ? QStringLiteral("\"Clear All\" during a reset was lost")
+                                 : QStringLiteral("the reset left its timer running");
+    return {};
+}
+
+QString Monkey::Wait_For_Reset() {
+    Describe(QStringLiteral("Clear All and wait for the tick"));
+    if (!window_.Timer_Delay_Reset().isActive())
+        Timed([&] { QTest::mouseClick(window_.PB(Clear_All_Button), Qt::LeftButton); });
+    const int ticks = ticks_;
+    Timed([&] {
+        [[maybe_unused]] const bool fired = QTest::qWaitFor([&] { return ticks_ != ticks; }, 2000);
+    });
+    if (ticks_ == ticks)
+        return QStringLiteral("the reset timer did not fire within two seconds");
+    if (QString problem = Every_Row_At_Zero(0); !problem.isEmpty())
+        return problem;
+    if (QApplication::focusWidget() != window_.NumIn(0))
+        return QStringLiteral("after the reset the focus is not in NumIn_0");
+    return {};
+}
+
+QString Monkey::Every_Row_At_Zero(int first_row) {
+    for (int row = first_row; row < Row_Count; ++row)
+        if (QString problem = Zero_State_Disagreement(row, Snapshot(window_, row));
+            !problem.isEmpty())
+            return QStringLiteral("after a reset: ") + problem;
+    return {};
+}
+
+QString Monkey::Paste() {
+    const int row = Random_Row();
+    const QString text = Random_Text::Paste_Text(engine_, Random_Text::Paste_Length(engine_));
+    Number_Field* field = window_.NumIn(row);
+    const int how = Between(engine_, 0, 9);
+    const QString way = how < 4   ? QStringLiteral("replacing the text")
+                        : how < 8 ? QStringLiteral("the context menu's Paste")
+                                  : QStringLiteral("Ctrl+V");
+    Describe(QStringLiteral("paste %1 characters [%2] into NumIn_%3 by %4")
+                 .arg(text.size())
+                 .arg(Preview(text))
+                 .arg(row)
+                 .arg(way));
+    if (how < 4) {
+        Timed([&] { field->setText(text); });
+        return {};
+    }
+    QApplication::clipboard()->setText(text);
+    if (how < 8) {
+        Timed([&] { field->paste(); });
+        return {};
+    }
+    if (QApplication::focusWidget() != field) // a key reaches only the focused field
+        Timed([&] { field->setFocus(Qt::TabFocusReason); });
+    const QString before = field->text();
+    Timed([&] { QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier); });
+    if (row != 6 && row != 7 && field->text() != before)
+        return QStringLiteral("Ctrl+V pasted into the filtered field NumIn_%1").arg(row);
+    return {};
+}
+
+QString Monkey::Final_Enter_In_Every_Row() {
+    index_ = -1;
+    if (window_.Timer_Delay_Reset().isActive()) {
+        const int ticks = ticks_;
+        [[maybe_unused]] const bool fired = QTest::qWaitFor([&] { return ticks_ != ticks; }, 2000);
+    }
+    QCoreApplication::processEvents();
+    for (int row = 0; row < Row_Count; ++row) {
+        Number_Field* field = window_.NumIn(row);
+        field->setFocus(Qt::TabFocusReason);
+        Describe(QStringLiteral("final Enter in NumIn_%1").arg(row));
+        if (QString problem =
+                Checked_Conversion(row, [&] { QTest::keyClick(field, Qt::Key_Return); });
+            !problem.isEmpty())
+            return problem;
+    }
+    QString problem;
+    log_.Take(problem);
+    return problem;
+}
