@@ -215,8 +215,6 @@ std::string Error_Description(int number) {
         return "Division by zero";
     case Failure::Type_Mismatch:
         return "Type mismatch";
-    case Failure::Internal_Error:
-        return "Internal error";
     default:
         return "Application-defined or object-defined error";
     }

@@ -19,7 +19,9 @@ inline constexpr int Out_Of_Memory = 7; // std::bad_alloc caught by a handler's 
 inline constexpr int Subscript_Out_Of_Range = 9; // an index outside a control array
 inline constexpr int Division_By_Zero = 11;      // a gradient with zero steps
 inline constexpr int Type_Mismatch = 13;         // a text that is not a number where one is needed
-inline constexpr int Internal_Error = 51;        // any other exception caught by a handler's trap
+// Any other exception caught by a handler's trap; logged with the generic
+// description, since nothing more is known of it.
+inline constexpr int Internal_Error = 51;
 } // namespace Failure
 
 class Run_Time_Failure : public std::runtime_error {

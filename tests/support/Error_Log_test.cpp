@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Number_Case{5, "[5][Invalid procedure call or argument]"},
                     Number_Case{6, "[6][Overflow]"}, Number_Case{7, "[7][Out of memory]"},
                     Number_Case{11, "[11][Division by zero]"},
-                    Number_Case{51, "[51][Internal error]"},
+                    Number_Case{51, "[51][Application-defined or object-defined error]"},
                     Number_Case{-1, "[-1][Application-defined or object-defined error]"},
                     Number_Case{32767, "[32767][Application-defined or object-defined error]"},
                     Number_Case{-32768, "[-32768][Application-defined or object-defined error]"}),

@@ -52,13 +52,14 @@ INSTANTIATE_TEST_SUITE_P(
         Trap_Case{"Negative_Number", [] { throw Run_Time_Failure(-5); },
                   "[-5][Application-defined or object-defined error]"},
         Trap_Case{"Number_Beyond_16_Bits", [] { throw Run_Time_Failure(70000); },
-                  "[51][Internal error]"},
+                  "[51][Application-defined or object-defined error]"},
         Trap_Case{"Out_Of_Memory", [] { throw std::bad_alloc(); }, "[7][Out of memory]"},
         Trap_Case{"Standard_Exception", [] { throw std::out_of_range("index"); },
-                  "[51][Internal error]"},
+                  "[51][Application-defined or object-defined error]"},
         Trap_Case{"Anything_Else", [] { throw Not_A_Standard_Exception(); },
-                  "[51][Internal error]"},
-        Trap_Case{"Plain_Number", [] { throw 6; }, "[51][Internal error]"}),
+                  "[51][Application-defined or object-defined error]"},
+        Trap_Case{"Plain_Number", [] { throw 6; },
+                  "[51][Application-defined or object-defined error]"}),
     [](const testing::TestParamInfo<Trap_Case>& info) { return std::string(info.param.name); });
 
 TEST(Error_Trap, Handler_That_Succeeds_Runs_Whole_And_Logs_Nothing) {
