@@ -3,6 +3,7 @@
 // and labels that read left to right, so the table must neither right-align,
 // open scrolled to the ends of its lines, nor move a line's character to the
 // other side of its label.
+#include "ASCII_Columns.h"
 #include "ASCII_Font.h"
 #include "ASCII_Table.h"
 #include "ASCII_Table_Text.h"
@@ -11,16 +12,11 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTest>
-#include <QTextBlock>
-#include <array>
 #include <gtest/gtest.h>
-#include <limits>
 
 namespace {
 
-// The fields of every line, in the order they read.
-constexpr std::array<const char*, 6> Labels{"Value:", "Binary", "Hexadecimal",
-                                            "Octal",  "ASCII",  "Char ="};
+using ASCII_Columns::Labels;
 
 class ASCII_Table_Right_To_Left : public testing::Test {
 protected:
@@ -36,56 +32,37 @@ protected:
         QApplication::setLayoutDirection(Qt::LeftToRight);
     }
 
-    // Where the box draws the character at `column` of the code's line,
-    // in the box's viewport.
-    int X_Of(int code, qsizetype column) const {
-        const QTextBlock line = table->ASCII->document()->findBlockByNumber(code);
-        QTextCursor cursor(line);
-        cursor.setPosition(line.position() + static_cast<int>(column));
-        return table->ASCII->cursorRect(cursor).left();
-    }
-
-    QString Line(int code) const {
-        return table->ASCII->document()->findBlockByNumber(code).text();
-    }
+    const QPlainTextEdit& Box() const { return *table->ASCII; }
 
     QPointer<ASCII_Table> table;
 };
 
 TEST_F(ASCII_Table_Right_To_Left, Columns_Read_Left_To_Right_And_Line_Up_On_Every_Line) {
-    std::array<int, Labels.size()> first_line{};
+    const auto first_line = ASCII_Columns::Label_Positions(Box(), 0);
     for (int code = 0; code < ASCII_Table_Text::Code_Count; ++code) {
-        const QString line = Line(code);
-        int previous = std::numeric_limits<int>::min();
-        for (std::size_t field = 0; field < Labels.size(); ++field) {
-            const qsizetype column =
-                line.indexOf(QLatin1String(Labels[field]), 0, Qt::CaseInsensitive);
-            ASSERT_GE(column, 0) << "code " << code << " lacks " << Labels[field];
-            const int x = X_Of(code, column);
-            EXPECT_GT(x, previous)
-                << "code " << code << ": " << Labels[field] << " is left of the field before it";
-            if (code == 0)
-                first_line[field] = x;
-            EXPECT_EQ(x, first_line[field]) << "code " << code << ": " << Labels[field];
-            previous = x;
-        }
+        const auto positions = ASCII_Columns::Label_Positions(Box(), code);
+        EXPECT_EQ(positions, first_line) << "code " << code;
+        for (std::size_t field = 1; field < Labels.size(); ++field)
+            EXPECT_GT(positions[field], positions[field - 1])
+                << "code " << code << ": " << Labels[field] << " is left of " << Labels[field - 1];
     }
 }
 
 TEST_F(ASCII_Table_Right_To_Left, Opens_With_The_Start_Of_Every_Line_In_View) {
-    const int viewport_width = table->ASCII->viewport()->width();
-    const int start = X_Of(0, 0);
+    const int start = ASCII_Columns::X_Of(Box(), 0, 0);
     EXPECT_GE(start, 0);
-    EXPECT_LT(start, viewport_width / 20) << "the lines do not start at the left edge";
+    EXPECT_LT(start, Box().viewport()->width() / 20) << "the lines do not start at the left edge";
 }
 
 // Punctuation has no direction of its own: in a right-to-left paragraph the
 // "!" of " Char = !" would be drawn at the far end of the line.
 TEST_F(ASCII_Table_Right_To_Left, Each_Character_Stands_After_Its_Label) {
     for (int code = 33; code < ASCII_Table_Text::Code_Count; ++code) {
-        const QString line = Line(code);
+        const QString line = ASCII_Columns::Line(Box(), code);
         const qsizetype equals = line.indexOf(QLatin1String("Char =")) + 5;
-        EXPECT_GT(X_Of(code, line.size() - 1), X_Of(code, equals)) << "code " << code;
+        EXPECT_GT(ASCII_Columns::X_Of(Box(), code, line.size() - 1),
+                  ASCII_Columns::X_Of(Box(), code, equals))
+            << "code " << code;
     }
 }
 
