@@ -28,11 +28,11 @@ void Tessaly::Bit_Grid_Click(int grid) {
     if (Updating)
         return;
     Error_Trap::Run("Tessaly", Handler_Names.at(static_cast<std::size_t>(grid)), [this, grid] {
-        const auto& spec = Rows::Grids[static_cast<std::size_t>(grid)];
+        const auto& grid_info = Rows::Grids[static_cast<std::size_t>(grid)];
         const QString bits = Grid_Bit_Text(grid);
-        const auto width = static_cast<std::int16_t>(spec.width);
+        const auto width = static_cast<std::int16_t>(grid_info.width);
         const QString value =
-            spec.is_signed
+            grid_info.is_signed
                 ? QString::number(Number_Conversions::Bits_To_Signed(bits.toStdString(), width))
                 : QString::number(Number_Conversions::Bits_To_Unsigned(bits.toStdString(), width),
                                   'f', 0);

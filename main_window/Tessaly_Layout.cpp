@@ -135,14 +135,15 @@ void Tessaly::Build_Row(int index, QWidget* frame) {
 }
 
 void Tessaly::Build_Grid(int grid, QWidget* frame) {
-    const auto& spec = Rows::Grids[static_cast<std::size_t>(grid)];
+    const auto& grid_info = Rows::Grids[static_cast<std::size_t>(grid)];
     const int top = Rows::Table[static_cast<std::size_t>(grid)].grid_top;
     auto& toggles = grids_[static_cast<std::size_t>(grid)];
-    toggles.resize(static_cast<std::size_t>(spec.width));
-    for (int bit = 0; bit < spec.width; ++bit) {
+    toggles.resize(static_cast<std::size_t>(grid_info.width));
+    for (int bit = 0; bit < grid_info.width; ++bit) {
         auto* toggle = new QCheckBox(frame);
-        toggle->setObjectName(Indexed_Name(spec.name, bit));
-        QRect area = Twips::Rect(Toggle_Left(spec.width, bit), top, Toggle_Width, Toggle_Height);
+        toggle->setObjectName(Indexed_Name(grid_info.name, bit));
+        QRect area =
+            Twips::Rect(Toggle_Left(grid_info.width, bit), top, Toggle_Width, Toggle_Height);
         area.setSize(area.size().expandedTo(Toggle_Minimum_Size(*toggle)));
         toggle->setGeometry(area);
         // toggled, not clicked: it fires for the program's setChecked as well

@@ -9,9 +9,9 @@ namespace {
 // The value of the grid's toggles computed independently of the window:
 // plain integer arithmetic, two's complement for the signed grids.
 long long Expected_Value(int grid, std::uint64_t pattern) {
-    const auto& spec = Rows::Grids[static_cast<std::size_t>(grid)];
-    if (spec.is_signed && (pattern >> (spec.width - 1)) & 1)
-        return static_cast<long long>(pattern) - (1LL << spec.width);
+    const auto& grid_info = Rows::Grids[static_cast<std::size_t>(grid)];
+    if (grid_info.is_signed && (pattern >> (grid_info.width - 1)) & 1)
+        return static_cast<long long>(pattern) - (1LL << grid_info.width);
     return static_cast<long long>(pattern);
 }
 
