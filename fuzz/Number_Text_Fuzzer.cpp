@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The numeric-text parser, the canonical number text and the integer
-// conversions of the run-time services.
+// conversions of the run-time services, and the leading number of a text
+// that the version record reads through them.
 //
 // Input: one character choosing the locale's separators (its code modulo
 // 8, so "0" to "7"), then the text to parse. Its first 8 bytes also serve as
 // a double's bit pattern, so that every double reaches the canonical text.
 #include "Fuzz_Check.h"
 #include "Fuzz_Input.h"
+#include "Leading_Number.h"
 #include "Runtime_Services.h"
 
 #include <array>
@@ -17,6 +19,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <string>
 
 using Runtime_Services::Number_Format;
@@ -180,6 +183,44 @@ void Check_Digit_Value(std::string_view text) {
     }
 }
 
+// Whether strtod reads the same number at the start of the text as the
+// leading-number reader: a decimal number, not a hexadecimal one or a word.
+bool C_Library_Reads_Alike(std::string_view text) {
+    text = Trimmed(text);
+    if (!text.empty() && (text.front() == '+' || text.front() == '-'))
+        text.remove_prefix(1);
+    if (text.starts_with("0x") || text.starts_with("0X"))
+        return false;
+    const auto is_digit = [](char c) { return c >= '0' && c <= '9'; };
+    return (!text.empty() && is_digit(text[0])) ||
+           (text.size() >= 2 && text[0] == '.' && is_digit(text[1]));
+}
+
+void Check_Leading_Number(std::string_view text) {
+    std::optional<std::int32_t> result;
+    try {
+        result = Registry::Leading_Whole_Number(text);
+    } catch (const Run_Time_Failure& failure) {
+        FUZZ_CHECK(failure.number() == Failure::Overflow);
+    }
+    if (!C_Library_Reads_Alike(text)) {
+        FUZZ_CHECK(result && *result == 0);
+        return;
+    }
+    const std::string copy(Trimmed(text));
+    errno = 0;
+    const double value = std::strtod(copy.c_str(), nullptr);
+    if (!std::isfinite(value) || (errno == ERANGE && value == 0)) {
+        FUZZ_CHECK(!result);
+        return;
+    }
+    const double rounded = std::nearbyint(value);
+    const bool fits = rounded >= -2147483648.0 && rounded <= 2147483647.0;
+    FUZZ_CHECK(result.has_value() == fits);
+    if (result)
+        FUZZ_CHECK(*result == rounded);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -189,6 +230,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Check_Parser(text, format);
     Check_Digit_Value(text);
+    Check_Leading_Number(text);
     if (const auto value = Runtime_Services::Parse_Number(text, format))
         Check_Number(*value, format);
     if (text.size() >= sizeof(double)) {
