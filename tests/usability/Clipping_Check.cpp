@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -55,6 +56,75 @@ void Check_Button(const QPushButton& button, QStringList& faults) {
                             contents.width());
     if (metrics.height() > contents.height())
         faults << Too_Small(button, "caption height", metrics.height(), contents.height());
+}
+
+// What the frame draws itself (border, title, fill), without its controls.
+QImage Frame_Alone(QGroupBox& frame) {
+    const qreal scale = frame.devicePixelRatioF();
+    QImage image(frame.size() * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(frame.palette().color(QPalette::Window));
+    frame.render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    return image;
+}
+
+// The rows, in device pixels of the label, where it draws its text.
+std::pair<int, int> Ink_Rows(QLabel& label) {
+    const QImage image = label.grab().toImage();
+    const QRgb background = label.palette().color(label.backgroundRole()).rgb();
+    int first = -1;
+    int last = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != background) {
+                if (first < 0)
+                    first = y;
+                last = y;
+                break;
+            }
+    return {first, last};
+}
+
+// The rows, in device pixels, of the thin lines that the frame draws down
+// one column: runs of one colour shorter than 3 logical pixels between two
+// other runs (its fill above and below a border is a long run).
+QList<int> Line_Rows(const QImage& image, int column) {
+    const int thin = qRound(3 * image.devicePixelRatio());
+    QList<int> rows;
+    int run_start = 0;
+    for (int y = 1; y <= image.height(); ++y) {
+        if (y < image.height() && image.pixel(column, y) == image.pixel(column, run_start))
+            continue;
+        if (run_start > 0 && y < image.height() && y - run_start < thin)
+            for (int row = run_start; row < y; ++row)
+                rows << row;
+        run_start = y;
+    }
+    return rows;
+}
+
+// A label has no background of its own: a line that the frame draws where
+// the label's text stands (its top border, in styles that draw it below the
+// title) runs through that text.
+void Check_Lines_Under_Labels(QGroupBox& frame, QStringList& faults) {
+    const QImage image = Frame_Alone(frame);
+    const qreal scale = image.devicePixelRatio();
+    for (QLabel* label : frame.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (!label->isVisible() || label->autoFillBackground())
+            continue;
+        const auto [first, last] = Ink_Rows(*label);
+        const int top = qRound(label->y() * scale);
+        const int column = qRound(label->geometry().center().x() * scale);
+        if (first < 0 || column >= image.width())
+            continue;
+        for (const int row : Line_Rows(image, column))
+            if (row >= top + first && row <= top + last) {
+                faults << QStringLiteral("%1: a line of %2 runs through its text (at y %3)")
+                              .arg(Name(*label), Name(frame))
+                              .arg(row / scale);
+                break;
+            }
+    }
 }
 
 // The title must fit the frame and no control of the frame may cover it.
@@ -158,5 +228,13 @@ QStringList Clipped_Controls(const QWidget& window) {
             controls << widget;
     }
     Check_Overlaps(controls, window, faults);
+    return faults;
+}
+
+QStringList Texts_Crossed_By_Frame_Lines(QWidget& window) {
+    QStringList faults;
+    for (QGroupBox* frame : window.findChildren<QGroupBox*>())
+        if (frame->isVisibleTo(&window))
+            Check_Lines_Under_Labels(*frame, faults);
     return faults;
 }

@@ -47,6 +47,17 @@ TEST_F(Main_Window_Texts, Nothing_Is_Clipped_With_The_Refusals) {
     Expect_Nothing_Clipped();
 }
 
+// Checked once: the frame's border does not move with the scale factor.
+TEST(Frame_Borders, Run_Clear_Of_The_Status_Lines) {
+    Install_Main_Window_Font_Substitutions();
+    Tessaly window;
+    Show_Widest_Results(window);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QStringList faults = Texts_Crossed_By_Frame_Lines(window);
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
+}
+
 // The bounding box of what the toggle draws, in device pixels: everything
 // that differs from the empty strip at its right edge.
 QRect Drawn_Mark(const QImage& image) {

@@ -3,11 +3,14 @@
 // that dark and high-contrast themes reach every control.
 #include "ASCII_Table.h"
 #include "Main_Window_Fonts.h"
+#include "Number_Field.h"
 #include "Tessaly.h"
 #include "Test_Palettes.h"
+#include "Twips.h"
 #include "Widest_Results.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -140,6 +143,33 @@ TEST(Palette, Under_A_Dark_Palette_No_Light_Area_Remains) {
     const Palette_Scope scope(Test_Palettes::Dark());
     EXPECT_EQ(Near_White_Pixels(*Shown_Main_Window()), 0) << "main window";
     EXPECT_EQ(Near_White_Pixels(*Shown_ASCII_Table()), 0) << "ASCII table";
+}
+
+// Pixels that stand out from the window colour by at least half the range
+// of lightness: what a user of a high-contrast theme can see.
+int Contrasting_Pixels(const QImage& image, QRect area, QColor window) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += std::abs(image.pixelColor(x, y).lightness() - window.lightness()) >= 128;
+    return count;
+}
+
+// An unchecked toggle is nothing but its outline, and a field's edge is all
+// that marks where to click.
+TEST(Palette, Under_High_Contrast_Unchecked_Toggles_And_Fields_Show_Their_Edges) {
+    const Palette_Scope scope(Test_Palettes::High_Contrast());
+    const auto window = Shown_Main_Window();
+    const QColor background = QApplication::palette().color(QPalette::Window);
+    QCheckBox* toggle = window->Toggle(3, 0); // off: -128 sets only the sign
+    ASSERT_FALSE(toggle->isChecked());
+    const QImage mark = toggle->grab().toImage();
+    EXPECT_GE(Contrasting_Pixels(mark, mark.rect(), background), 2 * Twips::To_Pixels(195))
+        << "an unchecked toggle is invisible";
+    const QImage field = window->NumIn(0)->grab().toImage();
+    const QRect top_edge(0, 0, field.width(), 2);
+    EXPECT_GE(Contrasting_Pixels(field, top_edge, background), field.width() / 2)
+        << "a field's edge is invisible";
 }
 
 } // namespace

@@ -77,11 +77,39 @@ QPalette High_Contrast() {
                   {QPalette::Link, yellow, green}});
 }
 
+QPalette High_Contrast_White() {
+    const QColor black(0, 0, 0);
+    const QColor white(255, 255, 255);
+    const QColor blue(0, 0, 160);
+    const QColor grey(96, 96, 96); // disabled text
+    return Build({{QPalette::Window, white, white},
+                  {QPalette::WindowText, black, grey},
+                  {QPalette::Base, white, white},
+                  {QPalette::AlternateBase, white, white},
+                  {QPalette::Text, black, grey},
+                  {QPalette::PlaceholderText, grey, grey},
+                  {QPalette::Button, white, white},
+                  {QPalette::ButtonText, black, grey},
+                  {QPalette::BrightText, blue, blue},
+                  {QPalette::Light, black, black},
+                  {QPalette::Midlight, black, black},
+                  {QPalette::Mid, black, black},
+                  {QPalette::Dark, black, black},
+                  {QPalette::Shadow, black, black},
+                  {QPalette::Highlight, blue, grey},
+                  {QPalette::HighlightedText, white, white},
+                  {QPalette::ToolTipBase, white, white},
+                  {QPalette::ToolTipText, black, black},
+                  {QPalette::Link, blue, grey}});
+}
+
 std::optional<QPalette> Named(const QString& name) {
     if (name == QLatin1String("dark"))
         return Dark();
     if (name == QLatin1String("high-contrast"))
         return High_Contrast();
+    if (name == QLatin1String("high-contrast-white"))
+        return High_Contrast_White();
     if (name == QLatin1String("system"))
         return QApplication::style()->standardPalette();
     return std::nullopt;

@@ -14,7 +14,11 @@ QPalette Dark();
 // White text on black with a yellow highlight, as high-contrast themes give it.
 QPalette High_Contrast();
 
-// "dark", "high-contrast" or "system" (the style's standard palette).
+// Black text on white with a dark blue highlight.
+QPalette High_Contrast_White();
+
+// "dark", "high-contrast", "high-contrast-white" or "system" (the style's
+// standard palette).
 std::optional<QPalette> Named(const QString& name);
 
 } // namespace Test_Palettes

@@ -72,7 +72,9 @@ int main(int argc, char** argv) {
     const auto palette =
         argc == 3 ? Test_Palettes::Named(QString::fromLocal8Bit(argv[1])) : std::nullopt;
     if (!palette) {
-        std::fprintf(stderr, "usage: %s system|dark|high-contrast OUTPUT_PREFIX\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s system|dark|high-contrast|high-contrast-white OUTPUT_PREFIX\n",
+                     argv[0]);
         return 2;
     }
     const QString prefix = QString::fromLocal8Bit(argv[2]);
@@ -104,9 +106,10 @@ int main(int argc, char** argv) {
     if (!saved)
         return 1;
 
-    QStringList faults = Clipped_Controls(window);
+    QStringList faults = Clipped_Controls(window) + Texts_Crossed_By_Frame_Lines(window);
     Show_Refusals(window);
-    faults += Clipped_Controls(window);
+    faults += Clipped_Controls(window) + Texts_Crossed_By_Frame_Lines(window);
+    faults.removeDuplicates();
     for (const QString& fault : faults)
         std::printf("clipped: %s\n", qPrintable(fault));
     return faults.isEmpty() ? 0 : 3;
