@@ -79,6 +79,8 @@ void Tessaly::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!first_show_done_) {
         first_show_done_ = true;
-        NumIn(0)->setFocus(Qt::ActiveWindowFocusReason); // typing works at once
+        // Typing works at once and replaces the "0".
+        NumIn(0)->setFocus(Qt::OtherFocusReason);
+        NumIn(0)->selectAll();
     }
 }

@@ -31,4 +31,8 @@ int Filter(int index, int key_code) {
     }
 }
 
+bool Filters(int index) {
+    return index != 6 && index != 7;
+}
+
 } // namespace Key_Filter

@@ -9,4 +9,7 @@ namespace Key_Filter {
 // take everything. 0 drops the character.
 int Filter(int index, int key_code);
 
+// Whether field `index` filters its characters at all (fields 6 and 7 do not).
+bool Filters(int index);
+
 } // namespace Key_Filter

@@ -52,6 +52,11 @@ void Number_Field::keyPressEvent(QKeyEvent* event) {
 
 void Number_Field::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
+    // The focus coming back from the field's own context menu or from another
+    // window is no entry into the field: selecting the text then would make a
+    // context-menu paste replace it.
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+        return;
     on_focus_();
     // A click places the caret after the focus arrives; select again once the
     // button is released so that a click selects the whole text as Tab does.

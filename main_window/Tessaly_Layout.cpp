@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Builds the main window's controls at their designed positions (twips).
 #include "App_Icons.h"
+#include "Key_Filter.h"
 #include "Main_Window_Fonts.h"
 #include "Number_Field.h"
 #include "Tessaly.h"
@@ -117,6 +118,10 @@ void Tessaly::Build_Row(int index, QWidget* frame) {
         frame, [this, index](int& key) { NumIn_KeyPress(index, key); },
         [this, index] { NumIn_GotFocus(index); });
     field->setObjectName(Indexed_Name("NumIn", index));
+    // Characters composed by an input method bypass the key handler; the
+    // fields that filter their characters take typed keys only.
+    if (Key_Filter::Filters(index))
+        field->setAttribute(Qt::WA_InputMethodEnabled, false);
     field->setText(QStringLiteral("0"));
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     field->setGeometry(Twips::Rect(1620, row.button_top, 2055, index == 6 ? 345 : 315));

@@ -163,10 +163,15 @@ TEST_F(Main_Window_Test, ClearAllResetsEveryRowAfterTheTimer) {
 }
 
 TEST_F(Main_Window_Test, ClearAllTwiceBeforeTheTickGivesOneReset) {
+    int resets = 0;
+    QObject::connect(&window->Timer_Delay_Reset(), &QTimer::timeout, [&resets] { ++resets; });
     QTest::mouseClick(window->PB(Rows::Clear_All), Qt::LeftButton);
-    const int remaining = window->Timer_Delay_Reset().remainingTime();
+    QTest::qWait(60);
     QTest::mouseClick(window->PB(Rows::Clear_All), Qt::LeftButton);
-    EXPECT_LE(window->Timer_Delay_Reset().remainingTime(), remaining);
+    // The second click neither restarts the countdown nor adds a reset.
+    EXPECT_LT(window->Timer_Delay_Reset().remainingTime(), 60);
+    QTest::qWait(300);
+    EXPECT_EQ(resets, 1);
 }
 
 TEST_F(Main_Window_Test, AnIndexOutsideTheButtonsIsLogged) {

@@ -3,8 +3,28 @@
 #include "Main_Window_Fixture.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 
 namespace {
+
+// Opens the field's own context menu (it pops up without blocking) and
+// chooses its Paste entry, as a user would.
+void Paste_Through_Context_Menu(QWidget* field) {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            field->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(field, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QAction* paste = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->text().remove('&').startsWith("Paste"))
+            paste = action;
+    ASSERT_NE(paste, nullptr);
+    // As a click does: the menu closes, the focus comes back, then the action runs.
+    menu->hide();
+    paste->trigger();
+}
 
 struct Typing_Case {
     const char* name;
@@ -59,8 +79,21 @@ TEST_F(Main_Window_Test, PasteKeyIsDroppedButContextMenuPasteIsNot) {
     Type(0, "1");
     Press(0, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Field(0), "1");
-    window->NumIn(0)->paste(); // what the context menu's Paste does
+    Paste_Through_Context_Menu(window->NumIn(0));
     EXPECT_EQ(Field(0), "177");
+}
+
+TEST_F(Main_Window_Test, ContextMenuPasteKeepsTheTextBeforeTheCaret) {
+    QApplication::clipboard()->setText("3");
+    Type(6, "12");
+    Paste_Through_Context_Menu(window->NumIn(6));
+    EXPECT_EQ(Field(6), "123");
+}
+
+TEST_F(Main_Window_Test, FilteredFieldsTakeNoInputMethodText) {
+    for (int row : {0, 1, 2, 3, 4, 5, 8})
+        EXPECT_FALSE(window->NumIn(row)->testAttribute(Qt::WA_InputMethodEnabled)) << row;
+    EXPECT_TRUE(window->NumIn(6)->testAttribute(Qt::WA_InputMethodEnabled));
 }
 
 TEST_F(Main_Window_Test, PasteKeyWorksInTheUnfilteredFields) {
