@@ -134,6 +134,9 @@ void Tessaly::Build_Row(int index, QWidget* frame) {
     status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     status->setFocusPolicy(Qt::NoFocus);
     status->setForegroundRole(QPalette::WindowText);
+    // Opaque, so that a style that draws the frame's border through the
+    // first row's status line leaves its text readable.
+    status->setAutoFillBackground(true);
     status->setGeometry(Twips::Rect(Grid_Left, row.status_top, 450, 195));
     status->adjustSize();
     Status_[static_cast<std::size_t>(index)] = status;

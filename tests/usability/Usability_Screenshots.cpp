@@ -9,6 +9,7 @@
 #include "ASCII_Font.h"
 #include "ASCII_Table.h"
 #include "Clipping_Check.h"
+#include "Edge_Style.h"
 #include "Error_Logging.h"
 #include "Main_Window_Fonts.h"
 #include "Number_Field.h"
@@ -78,6 +79,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString prefix = QString::fromLocal8Bit(argv[2]);
+    Install_Edge_Style();
     QApplication::setPalette(*palette);
     Error_Logging::Set_Log_Folders(home.path(), home.path());
     Install_Main_Window_Font_Substitutions();
