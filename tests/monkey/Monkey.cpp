@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <array>
+#include <ctime>
 
 namespace {
 
@@ -55,6 +56,12 @@ QString Preview(const QString& text) {
     return Code_Name(text.left(Shown)) + (text.size() > Shown ? QStringLiteral(" ...") : QString());
 }
 
+double Thread_Cpu_Milliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
 void Post_Click(QWidget* target) {
     const QPointF centre = QRectF(target->rect()).center();
     const QPointF global = target->mapToGlobal(centre);
@@ -86,8 +93,10 @@ Monkey::Monkey(Tessaly& window, std::uint64_t seed) : window_(window), engine_(s
 template <typename Action> void Monkey::Timed(Action act) {
     QElapsedTimer clock;
     clock.start();
+    const double cpu_before = Thread_Cpu_Milliseconds();
     act();
-    event_ms_ += clock.elapsed();
+    event_ms_ += Thread_Cpu_Milliseconds() - cpu_before;
+    event_wall_ms_ += clock.elapsed();
 }
 
 void Monkey::Describe(const QString& what) {
@@ -157,6 +166,7 @@ Monkey::Kind Monkey::Pick_Kind() {
 QString Monkey::Step(int index) {
     index_ = index;
     event_ms_ = 0;
+    event_wall_ms_ = 0;
     const Kind kind = Pick_Kind();
     QString problem = Run(kind);
     // Repaints, layout and a due timer tick belong to the event that caused them.
@@ -166,11 +176,16 @@ QString Monkey::Step(int index) {
         problem = Every_Row_At_Zero(0); // the reset ran with no input queued
     log_.Take(problem);
     if (event_ms_ > slowest_) {
-        slowest_ = event_ms_;
+        slowest_ = static_cast<qint64>(event_ms_);
+        slowest_wall_ = event_wall_ms_;
         slowest_event_ = history_.empty() ? QString() : history_.back();
     }
-    if (problem.isEmpty() && event_ms_ > Hang_Milliseconds)
-        problem = QStringLiteral("event #%1 took %2 ms").arg(index).arg(event_ms_);
+    if (problem.isEmpty() &&
+        (event_ms_ > Hang_Milliseconds || event_wall_ms_ > Blocked_Milliseconds))
+        problem = QStringLiteral("event #%1 took %2 ms of CPU time, %3 ms in all")
+                      .arg(index)
+                      .arg(static_cast<qint64>(event_ms_))
+                      .arg(event_wall_ms_);
     return problem;
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The run's seed: TESSALY_MONKEY_SEED replays a run, otherwise a fresh one.
-// TESSALY_MONKEY_EVENTS runs longer (or shorter) than the default.
+// TESSALY_MONKEY_EVENTS makes each run longer (or shorter) than the default.
 #pragma once
 
 #include <cstdint>
