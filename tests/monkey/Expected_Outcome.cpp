@@ -184,3 +184,33 @@ Expected_Outcome Expected_After_Conversion(int row, const QString& field,
         return Find_MSB_Row(field, *value);
     return Decimal_To_Hex_Row(field, *value);
 }
+
+std::optional<QString> Expected_Field(int row, const QString& input, const QString& decimal_point) {
+    if (input.isEmpty())
+        return QStringLiteral("0");
+    static const QRegularExpression hex_letters(QStringLiteral("^[0-9A-F]*[A-DF][0-9A-F]*$"));
+    if (row == 8 && hex_letters.match(input).hasMatch())
+        return input; // no number: the command leaves it alone
+    static const QRegularExpression plain(
+        QStringLiteral("^([+-]?)0*([0-9]*?)(?:\\.([0-9]*?)0*)?$"));
+    QString text = input;
+    if (decimal_point != QStringLiteral("."))
+        text.replace(decimal_point, QStringLiteral("."));
+    const auto match = plain.match(text);
+    if (!match.hasMatch() || !input.contains(QRegularExpression(QStringLiteral("[0-9]"))))
+        return std::nullopt;
+    const QString whole = match.captured(2);
+    const QString fraction = match.captured(3);
+    if (row == 8 && (!match.captured(1).isEmpty() || text.contains(QLatin1Char('.'))))
+        return std::nullopt;
+    // Up to 15 digits from 10^-4 on print as they were written.
+    const bool tiny = whole.isEmpty() && fraction.startsWith(QStringLiteral("0000"));
+    if (whole.size() + fraction.size() > 15 || (tiny && !fraction.isEmpty()))
+        return std::nullopt;
+    QString canonical = whole.isEmpty() ? QStringLiteral("0") : whole;
+    if (!fraction.isEmpty())
+        canonical += decimal_point + fraction;
+    if (match.captured(1) == QStringLiteral("-") && canonical != QStringLiteral("0"))
+        canonical.prepend(QLatin1Char('-'));
+    return canonical;
+}

@@ -27,3 +27,9 @@ struct Expected_Outcome {
 // locale's decimal separator that the field's numbers are written with.
 Expected_Outcome Expected_After_Conversion(int row, const QString& field,
                                            const QString& decimal_point);
+
+// The field's text after the command when the text it ran on is simple
+// enough to know without the program's parser: plain decimals ("-0012.50"
+// becomes "-12.5"), the empty text ("0") and, in the hexadecimal row, texts
+// with letters that no decimal number has ("FF" stays). Nothing otherwise.
+std::optional<QString> Expected_Field(int row, const QString& input, const QString& decimal_point);

@@ -139,8 +139,8 @@ Monkey::Kind Monkey::Pick_Kind() {
         Kind kind;
         int weight; // per thousand
     };
-    static constexpr std::array<Weighted, 13> Weights{{
-        {Kind::Type_Character, 410},
+    static constexpr std::array<Weighted, 14> Weights{{
+        {Kind::Type_Character, 370},
         {Kind::Type_Control, 90},
         {Kind::Enter, 80},
         {Kind::Escape, 25},
@@ -153,6 +153,7 @@ Monkey::Kind Monkey::Pick_Kind() {
         {Kind::Reset_With_Input, 13},
         {Kind::Wait_For_Reset, 2},
         {Kind::Paste, 35},
+        {Kind::Paste_And_Convert, 40},
     }};
     int pick = Between(engine_, 0, 999);
     for (const Weighted& weighted : Weights) {
@@ -217,11 +218,14 @@ QString Monkey::Run(Kind kind) {
         return Wait_For_Reset();
     case Kind::Paste:
         return Paste();
+    case Kind::Paste_And_Convert:
+        return Paste_And_Convert();
     }
     return {};
 }
 
-template <typename Action> QString Monkey::Checked_Conversion(int row, Action act) {
+template <typename Action>
+QString Monkey::Checked_Conversion(int row, Action act, std::optional<QString> input) {
     QString problem;
     log_.Take(problem); // earlier lines are not this conversion's
     const Row_Snapshot before = Snapshot(window_, row);
@@ -231,7 +235,7 @@ template <typename Action> QString Monkey::Checked_Conversion(int row, Action ac
     const QStringList new_lines = log_.Take(problem);
     if (!problem.isEmpty() || ticks_ != ticks) // a reset ran meanwhile: nothing to compare
         return problem;
-    return Conversion_Disagreement(row, before, after, new_lines);
+    return Conversion_Disagreement(row, before, input.value_or(before.field), after, new_lines);
 }
 
 QString Monkey::Type_Character() {
@@ -318,7 +322,9 @@ QString Monkey::Convert_By_Key(bool escape) {
     const Qt::KeyboardModifiers modifiers =
         key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
     Describe(QStringLiteral("%1 in NumIn_%2").arg(QKeySequence(key).toString()).arg(row));
-    QString problem = Checked_Conversion(row, [&] { QTest::keyClick(field, key, modifiers); });
+    QString problem = Checked_Conversion(
+        row, [&] { QTest::keyClick(field, key, modifiers); },
+        escape ? std::optional<QString>(QStringLiteral("0")) : std::nullopt);
     if (problem.isEmpty() && escape && field->text() != QStringLiteral("0"))
         problem = QStringLiteral("Escape left NumIn_%1 at \"%2\"").arg(row).arg(field->text());
     return problem;
@@ -497,6 +503,25 @@ QString Monkey::Paste() {
     if (row != 6 && row != 7 && field->text() != before)
         return QStringLiteral("Ctrl+V pasted into the filtered field NumIn_%1").arg(row);
     return {};
+}
+
+// A number copied from elsewhere and converted at once: every notation the
+// parser knows reaches every row's command this way.
+QString Monkey::Paste_And_Convert() {
+    const int row = Random_Row();
+    const QString text = Random_Text::Number_Text(engine_);
+    Number_Field* field = window_.NumIn(row);
+    const bool by_button = Random_Text::Chance(engine_, 0.5);
+    Describe(QStringLiteral("paste \"%1\" into NumIn_%2, then %3")
+                 .arg(text)
+                 .arg(row)
+                 .arg(by_button ? "its button" : "Enter"));
+    Timed([&] { field->setText(text); });
+    if (by_button)
+        return Checked_Conversion(row, [&] { QTest::mouseClick(window_.PB(row), Qt::LeftButton); });
+    if (QApplication::focusWidget() != field)
+        Timed([&] { field->setFocus(Qt::TabFocusReason); });
+    return Checked_Conversion(row, [&] { QTest::keyClick(field, Qt::Key_Return); });
 }
 
 QString Monkey::Final_Enter_In_Every_Row() {

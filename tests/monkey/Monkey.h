@@ -11,6 +11,7 @@
 #include <QString>
 #include <cstdint>
 #include <deque>
+#include <optional>
 
 class QWidget;
 class Tessaly;
@@ -69,6 +70,7 @@ private:
         Reset_With_Input,
         Wait_For_Reset,
         Paste,
+        Paste_And_Convert,
     };
     Kind Pick_Kind();
     QString Run(Kind kind);
@@ -85,9 +87,12 @@ private:
     QString Reset_With_Input();
     QString Wait_For_Reset();
     QString Paste();
+    QString Paste_And_Convert();
 
-    // The conversion `act` runs in `row` must leave the row consistent.
-    template <typename Action> QString Checked_Conversion(int row, Action act);
+    // The conversion `act` runs in `row` must leave the row consistent;
+    // `input` is the text it converts when that is not the field's own.
+    template <typename Action>
+    QString Checked_Conversion(int row, Action act, std::optional<QString> input = std::nullopt);
     QString Every_Row_At_Zero(int first_row);
     void Post_Random_Input();
     template <typename Action> void Timed(Action act);

@@ -74,8 +74,23 @@ void Append(Engine& engine, Kind kind, QString& text) {
     }
 }
 
-// A number as a person writes it: sign, digits, grouping, fraction, exponent.
+} // namespace
+
 QString Number_Text(Engine& engine) {
+    // The edges of the rows' ranges, of 32-bit integers and of the plain
+    // number text, where a comparison written one off shows.
+    static constexpr std::array<const char*, 30> Edges{
+        "0",          "1",           "-1",          "127",
+        "128",        "-128",        "-129",        "255",
+        "256",        "32767",       "32768",       "-32768",
+        "-32769",     "65535",       "65536",       "2147483647",
+        "2147483648", "-2147483648", "-2147483649", "4294967295",
+        "4294967296", "0.5",         "2.5",         "-0.5",
+        "255.5",      "536870911",   "1E15",        "999999999999999",
+        "0.0001",     "1E-5"};
+    if (Chance(engine, 0.3))
+        return QString::fromLatin1(Edges[static_cast<std::size_t>(
+            Between(engine, 0, static_cast<int>(Edges.size()) - 1))]);
     QString text;
     if (Chance(engine, 0.3))
         text += Chance(engine, 0.7) ? QLatin1Char('-') : QLatin1Char('+');
@@ -99,8 +114,6 @@ QString Number_Text(Engine& engine) {
         text = QStringLiteral("  ") + text + QStringLiteral("\t");
     return text;
 }
-
-} // namespace
 
 int Between(Engine& engine, int low, int high) {
     return std::uniform_int_distribution<int>(low, high)(engine);

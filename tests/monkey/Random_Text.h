@@ -19,6 +19,10 @@ bool Chance(Engine& engine, double probability);
 // One character as a key would type it (a surrogate pair for emoji).
 QString Typed_Character(Engine& engine);
 
+// A number as a person writes or copies it: sign, digits, grouping,
+// fraction, exponent, blanks around.
+QString Number_Text(Engine& engine);
+
 // A text for a paste; `longest` bounds its length in UTF-16 units.
 QString Paste_Text(Engine& engine, int longest);
 

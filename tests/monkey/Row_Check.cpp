@@ -66,11 +66,16 @@ Row_Snapshot Snapshot(const Tessaly& window, int row) {
     return snapshot;
 }
 
-QString Conversion_Disagreement(int row, const Row_Snapshot& before, const Row_Snapshot& after,
-                                const QStringList& new_log_lines) {
-    const Expected_Outcome expected =
-        Expected_After_Conversion(row, after.field, QLocale().decimalPoint());
+QString Conversion_Disagreement(int row, const Row_Snapshot& before, const QString& input,
+                                const Row_Snapshot& after, const QStringList& new_log_lines) {
+    const QString decimal_point = QLocale().decimalPoint();
+    const Expected_Outcome expected = Expected_After_Conversion(row, after.field, decimal_point);
     const QString where = Row_Text(row, before, after);
+    if (const auto field = Expected_Field(row, input, decimal_point);
+        field && *field != after.field)
+        return QStringLiteral("the field should read %1 after converting %2; ")
+                   .arg(Quoted(*field), Quoted(input)) +
+               where;
     if (!expected.field_problem.isEmpty())
         return expected.field_problem + QStringLiteral("; ") + where;
     const QString wanted_status = expected.status.value_or(before.status);

@@ -16,10 +16,11 @@ struct Row_Snapshot {
 
 Row_Snapshot Snapshot(const Tessaly& window, int row);
 
-// After the row's conversion command: `before` is the row as it was, `after`
-// as it is now, `new_log_lines` what the error log gained meanwhile.
-QString Conversion_Disagreement(int row, const Row_Snapshot& before, const Row_Snapshot& after,
-                                const QStringList& new_log_lines);
+// After the row's conversion command: `before` is the row as it was, `input`
+// the text the command ran on, `after` the row as it is now, `new_log_lines`
+// what the error log gained meanwhile.
+QString Conversion_Disagreement(int row, const Row_Snapshot& before, const QString& input,
+                                const Row_Snapshot& after, const QStringList& new_log_lines);
 
 // After a click on a toggle of grid `grid`: the field holds the toggles'
 // value and the status line the field and the toggles.
