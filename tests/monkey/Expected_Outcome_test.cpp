@@ -90,6 +90,49 @@ TEST(Expected_Outcome, LongHexadecimalTextIsComparedNumerically) {
         6);
 }
 
+struct Field_Case {
+    const char* name;
+    int row;
+    const char* input;
+    const char* field; // nullptr: not known without the program's parser
+};
+
+std::ostream& operator<<(std::ostream& out, const Field_Case& c) {
+    return out << c.name;
+}
+
+class Expected_Fields : public testing::TestWithParam<Field_Case> {};
+
+TEST_P(Expected_Fields, AreTheCanonicalTextOrUnknown) {
+    const Field_Case& c = GetParam();
+    const auto field = Expected_Field(c.row, QString::fromUtf8(c.input), QStringLiteral("."));
+    EXPECT_EQ(field.value_or(QStringLiteral("(unknown)")).toStdString(),
+              c.field ? c.field : "(unknown)");
+}
+
+const Field_Case Field_Cases[] = {
+    {"leading_zeros_dropped", 0, "007", "7"},
+    {"trailing_fraction_zeros_dropped", 3, "-0012.50", "-12.5"},
+    {"plus_sign_dropped", 7, "+12", "12"},
+    {"minus_zero_is_zero", 4, "-0", "0"},
+    {"point_without_fraction", 6, "1.", "1"},
+    {"fraction_without_whole", 6, ".5", "0.5"},
+    {"empty_becomes_zero", 2, "", "0"},
+    {"fifteen_digits_stay_plain", 2, "999999999999999", "999999999999999"},
+    {"sixteen_digits_unknown", 2, "1000000000000000", nullptr},
+    {"tiny_fraction_unknown", 6, "0.00001", nullptr},
+    {"exponent_unknown", 0, "1E2", nullptr},
+    {"grouping_unknown", 0, "1,000", nullptr},
+    {"minus_alone_unknown", 3, "-", nullptr},
+    {"hex_letters_stay", 8, "FF1", "FF1"},
+    {"hex_digits_normalised", 8, "0010", "10"},
+    {"hex_exponent_unknown", 8, "1E3", nullptr},
+    {"hex_lower_case_unknown", 8, "ff", nullptr},
+};
+
+INSTANTIATE_TEST_SUITE_P(Inputs, Expected_Fields, testing::ValuesIn(Field_Cases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST(Log_Line, KnownProceduresAndNumbersOnly) {
     const auto entry = Read_Log_Line("[05/06/2024 10:11:12][Tessaly][PB_Click][13][Type mismatch]");
     ASSERT_TRUE(entry.has_value());
