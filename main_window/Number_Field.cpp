@@ -37,6 +37,11 @@ void Number_Field::keyPressEvent(QKeyEvent* event) {
         QLineEdit::keyPressEvent(event);
         return;
     }
+    if (event->text().toUcs4().size() > 1) {
+        Type_Each_Character(event->text());
+        event->accept();
+        return;
+    }
     int key_code = typed;
     on_key_(key_code);
     if (key_code == 0) {
@@ -68,4 +73,17 @@ void Number_Field::mouseReleaseEvent(QMouseEvent* event) {
     if (select_after_click_ && !hasSelectedText())
         selectAll();
     select_after_click_ = false;
+}
+
+// A key event may carry several characters (a compose sequence); each goes
+// through the key handler on its own, as if typed one by one.
+void Number_Field::Type_Each_Character(const QString& text) {
+    for (const char32_t character : text.toUcs4()) {
+        int key_code = static_cast<int>(character);
+        on_key_(key_code);
+        if (key_code != 0) {
+            const char32_t kept = static_cast<char32_t>(key_code);
+            insert(QString::fromUcs4(&kept, 1));
+        }
+    }
 }

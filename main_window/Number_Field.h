@@ -26,6 +26,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void Type_Each_Character(const QString& text);
+
     Key_Handler on_key_;
     Focus_Handler on_focus_;
     bool select_after_click_ = false;

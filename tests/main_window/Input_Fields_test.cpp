@@ -90,6 +90,15 @@ TEST_F(Main_Window_Test, ContextMenuPasteKeepsTheTextBeforeTheCaret) {
     EXPECT_EQ(Field(6), "123");
 }
 
+TEST_F(Main_Window_Test, EveryCharacterOfAComposedKeyIsFiltered) {
+    Type(1, "");
+    QTest::sendKeyEvent(QTest::Click, window->NumIn(1), Qt::Key_unknown, QString("5x-f"), {});
+    EXPECT_EQ(Field(1), "5");
+    Type(8, "");
+    QTest::sendKeyEvent(QTest::Click, window->NumIn(8), Qt::Key_unknown, QString("1fg"), {});
+    EXPECT_EQ(Field(8), "1F");
+}
+
 TEST_F(Main_Window_Test, FilteredFieldsTakeNoInputMethodText) {
     for (int row : {0, 1, 2, 3, 4, 5, 8})
         EXPECT_FALSE(window->NumIn(row)->testAttribute(Qt::WA_InputMethodEnabled)) << row;
