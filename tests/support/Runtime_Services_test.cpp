@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "Runtime_Services.h"
+#include "Test_Tables.h"
 
 #include <gtest/gtest.h>
 
@@ -24,18 +25,8 @@ using namespace Runtime_Services;
 
 namespace {
 
-int Failure_Number(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const Run_Time_Failure& failure) {
-        return failure.number();
-    }
-    return 0;
-}
-
-template <typename Row> std::string Row_Name(const testing::TestParamInfo<Row>& info) {
-    return info.param.name;
-}
+using Test_Tables::Failure_Number;
+using Test_Tables::Row_Name;
 
 // A failing row prints as its name rather than as raw bytes.
 template <typename Row>
