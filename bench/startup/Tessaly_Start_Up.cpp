@@ -3,6 +3,7 @@
 // paint of the main window.
 #include "ASCII_Font.h"
 #include "About_Fonts.h"
+#include "Edge_Style.h"
 #include "First_Show_Exit.h"
 #include "Main_Window_Fonts.h"
 #include "Tessaly.h"
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Harrowmere"));
     QApplication::setApplicationName(QStringLiteral("Tessaly"));
+    Install_Edge_Style();
     Install_Main_Window_Font_Substitutions();
     Install_ASCII_Font_Substitutions();
     Install_About_Font_Substitutions();
