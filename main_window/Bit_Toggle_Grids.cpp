@@ -6,7 +6,6 @@
 #include "Tessaly.h"
 
 #include <QCheckBox>
-#include <QLabel>
 
 namespace {
 constexpr std::array<const char*, Rows::Grid_Count> Handler_Names{
@@ -38,8 +37,7 @@ void Tessaly::Bit_Grid_Click(int grid) {
                                   'f', 0);
         Number_Field* field = NumIn(grid);
         field->setText(value);
-        Status(grid)->setText(field->text() + QStringLiteral(" = ") + bits);
-        Status(grid)->adjustSize();
+        Status(grid)->Show_Text(field->text() + QStringLiteral(" = ") + bits);
         Move_Focus_To_Field(grid);
         field->setCursorPosition(static_cast<int>(field->text().size())); // caret at the end
     });

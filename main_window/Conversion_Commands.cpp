@@ -8,7 +8,6 @@
 #include "Tessaly.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <optional>
 
 namespace {
@@ -20,11 +19,6 @@ constexpr double Find_MSB_Limit = 2147483647;
 constexpr double Decimal_To_Hex_Limit = 4294967295.0;
 
 const QString Too_Large = QStringLiteral(" is to large to process");
-
-void Set_Status(QLabel* status, const QString& text) {
-    status->setText(text);
-    status->adjustSize(); // the status line sizes itself to its text
-}
 
 } // namespace
 
@@ -71,7 +65,7 @@ std::optional<double> Tessaly::Value_Within_Limit(int row, double limit) {
         NumIn(row)->setText(QStringLiteral("0"));
     const double value = Field_Numbers::Value_Of(T(row));
     if (value > limit) {
-        Set_Status(Status(row), T(row) + Too_Large);
+        Status(row)->Show_Text(T(row) + Too_Large);
         return std::nullopt;
     }
     return value;
@@ -91,7 +85,7 @@ void Tessaly::Convert_To_Bits(int index) {
         bits = Number_Conversions::Unsigned_To_Bits(value, width); // the double, not rounded
     else
         bits = Number_Conversions::Unsigned_To_Bits(Runtime_Services::To_Int32(value), width);
-    Set_Status(Status(index), T(index) + QStringLiteral(" = ") + QString::fromStdString(bits));
+    Status(index)->Show_Text(T(index) + QStringLiteral(" = ") + QString::fromStdString(bits));
     Show_Bits(index, bits);
 }
 
@@ -115,14 +109,13 @@ void Tessaly::Find_MSB() {
         return;
     const double value = *checked;
     if (value < 0) {
-        Set_Status(Status(row), QStringLiteral("Sorry, only positive numbers are accepted"));
+        Status(row)->Show_Text(QStringLiteral("Sorry, only positive numbers are accepted"));
         return;
     }
     const int bits = std::max<int>(1, Number_Conversions::Bits_Required(value)); // 0 is one bit
-    Set_Status(Status(row),
-               T(row) +
-                   QStringLiteral(" requires %1 bits, MSB is bit %2 = ").arg(bits).arg(bits - 1) +
-                   Field_Numbers::Canonical_Text(Runtime_Services::Power_Of_Two(bits - 1)));
+    Status(row)->Show_Text(
+        T(row) + QStringLiteral(" requires %1 bits, MSB is bit %2 = ").arg(bits).arg(bits - 1) +
+        Field_Numbers::Canonical_Text(Runtime_Services::Power_Of_Two(bits - 1)));
 }
 
 void Tessaly::Decimal_To_Hex_Command() {
@@ -131,8 +124,8 @@ void Tessaly::Decimal_To_Hex_Command() {
     if (!value)
         return;
     const QString hex = QString::fromStdString(Number_Conversions::Decimal_To_Hex(*value));
-    Set_Status(Status(row),
-               QStringLiteral("[Decimal] ") + T(row) + QStringLiteral(" = [Hexadecimal] ") + hex);
+    Status(row)->Show_Text(QStringLiteral("[Decimal] ") + T(row) +
+                           QStringLiteral(" = [Hexadecimal] ") + hex);
 }
 
 void Tessaly::Hex_To_Decimal_Command() {
@@ -140,7 +133,6 @@ void Tessaly::Hex_To_Decimal_Command() {
     if (T(row).isEmpty())
         NumIn(row)->setText(QStringLiteral("0"));
     const double value = Number_Conversions::Hex_To_Decimal(T(row).toStdString());
-    Set_Status(Status(row), QStringLiteral("[Hexadecimal] ") + T(row) +
-                                QStringLiteral(" = [Decimal] ") +
-                                Field_Numbers::Canonical_Text(value));
+    Status(row)->Show_Text(QStringLiteral("[Hexadecimal] ") + T(row) +
+                           QStringLiteral(" = [Decimal] ") + Field_Numbers::Canonical_Text(value));
 }

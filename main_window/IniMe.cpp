@@ -10,7 +10,6 @@
 #include "Tessaly.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLayout>
 #include <QPushButton>
 

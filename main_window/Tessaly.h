@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Rows.h"
+#include "Status_Line.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -14,7 +15,6 @@
 class QAction;
 class QCheckBox;
 class QGroupBox;
-class QLabel;
 class QPushButton;
 class Number_Field;
 
@@ -46,7 +46,7 @@ public:
     // Controls, for the handlers and for tests.
     QPushButton* PB(int index) const { return PB_[static_cast<std::size_t>(index)]; }
     Number_Field* NumIn(int index) const { return NumIn_[static_cast<std::size_t>(index)]; }
-    QLabel* Status(int index) const { return Status_[static_cast<std::size_t>(index)]; }
+    Status_Line* Status(int index) const { return Status_[static_cast<std::size_t>(index)]; }
     QCheckBox* Toggle(int grid, int bit) const;
     QTimer& Timer_Delay_Reset() { return *Timer_Delay_Reset_; }
 
@@ -84,7 +84,7 @@ private:
     std::array<QGroupBox*, 3> frames_{};
     std::array<QPushButton*, Rows::Button_Count> PB_{};
     std::array<Number_Field*, Rows::Count> NumIn_{};
-    std::array<QLabel*, Rows::Count> Status_{};
+    std::array<Status_Line*, Rows::Count> Status_{};
     std::array<std::vector<QCheckBox*>, Rows::Grid_Count> grids_{};
     QTimer* Timer_Delay_Reset_ = nullptr;
     bool first_show_done_ = false;

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: MIT
 // Builds the main window's controls at their designed positions (twips).
 #include "App_Icons.h"
+#include "Frame_Box.h"
 #include "Key_Filter.h"
 #include "Main_Window_Fonts.h"
 #include "Number_Field.h"
+#include "Status_Line.h"
 #include "Tessaly.h"
 #include "Twips.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
@@ -99,7 +100,7 @@ void Tessaly::Build_Controls() {
 }
 
 QGroupBox* Tessaly::Build_Frame(const char* name, const char* caption, int top) {
-    auto* frame = new QGroupBox(QLatin1String(caption), centralWidget());
+    auto* frame = new Frame_Box(QLatin1String(caption), centralWidget());
     frame->setObjectName(QLatin1String(name));
     frame->setGeometry(Twips::Rect(Frame_Left, top, Frame_Width, Frame_Height));
     return frame;
@@ -127,16 +128,8 @@ void Tessaly::Build_Row(int index, QWidget* frame) {
     field->setGeometry(Twips::Rect(1620, row.button_top, 2055, index == 6 ? 345 : 315));
     NumIn_[static_cast<std::size_t>(index)] = field;
 
-    // One line the user can select and copy but not edit or tab into.
-    auto* status = new QLabel(QStringLiteral("Status"), frame);
+    auto* status = new Status_Line(QStringLiteral("Status"), frame);
     status->setObjectName(Indexed_Name("Status", index));
-    status->setTextFormat(Qt::PlainText);
-    status->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    status->setFocusPolicy(Qt::NoFocus);
-    status->setForegroundRole(QPalette::WindowText);
-    // Opaque, so that a style that draws the frame's border through the
-    // first row's status line leaves its text readable.
-    status->setAutoFillBackground(true);
     status->setGeometry(Twips::Rect(Grid_Left, row.status_top, 450, 195));
     status->adjustSize();
     Status_[static_cast<std::size_t>(index)] = status;

@@ -8,22 +8,22 @@
 
 namespace {
 
-// Opens the field's own context menu (it pops up without blocking) and
-// chooses its Paste entry, as a user would.
-void Paste_Through_Context_Menu(QWidget* field) {
+// Opens the widget's own context menu (it pops up without blocking) and
+// chooses the entry, "Paste" or "Copy", as a user would.
+void Choose_From_Context_Menu(QWidget* widget, const QString& entry) {
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
-                            field->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(field, &event);
+                            widget->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(widget, &event);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
-    QAction* paste = nullptr;
+    QAction* chosen = nullptr;
     for (QAction* action : menu->actions())
-        if (action->text().remove('&').startsWith("Paste"))
-            paste = action;
-    ASSERT_NE(paste, nullptr);
+        if (action->text().remove('&').startsWith(entry))
+            chosen = action;
+    ASSERT_NE(chosen, nullptr);
     // As a click does: the menu closes, the focus comes back, then the action runs.
     menu->hide();
-    paste->trigger();
+    chosen->trigger();
 }
 
 struct Typing_Case {
@@ -79,14 +79,14 @@ TEST_F(Main_Window_Test, PasteKeyIsDroppedButContextMenuPasteIsNot) {
     Type(0, "1");
     Press(0, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Field(0), "1");
-    Paste_Through_Context_Menu(window->NumIn(0));
+    Choose_From_Context_Menu(window->NumIn(0), "Paste");
     EXPECT_EQ(Field(0), "177");
 }
 
 TEST_F(Main_Window_Test, ContextMenuPasteKeepsTheTextBeforeTheCaret) {
     QApplication::clipboard()->setText("3");
     Type(6, "12");
-    Paste_Through_Context_Menu(window->NumIn(6));
+    Choose_From_Context_Menu(window->NumIn(6), "Paste");
     EXPECT_EQ(Field(6), "123");
 }
 
@@ -148,3 +148,29 @@ TEST_F(Main_Window_Test, AClickIntoAFieldSelectsTheWholeText) {
 }
 
 } // namespace
+
+// A status line is selected with the mouse and copied from its menu, the
+// whole line when nothing is selected; a new text from the program ends the
+// selection.
+TEST_F(Main_Window_Test, StatusLineTextIsSelectedWithTheMouseAndCopied) {
+    Convert(2, "4294967295");
+    Status_Line* status = window->Status(2);
+    const int middle = status->height() / 2;
+    const QPoint after_equals(status->fontMetrics().horizontalAdvance("4294967295 = "), middle);
+    QTest::mousePress(status, Qt::LeftButton, {}, after_equals);
+    QTest::mouseMove(status, QPoint(status->width() - 1, middle));
+    QTest::mouseRelease(status, Qt::LeftButton, {}, QPoint(status->width() - 1, middle));
+    EXPECT_EQ(status->selectedText(), QString(32, '1'));
+    EXPECT_EQ(status->focusPolicy(), Qt::NoFocus);
+    Choose_From_Context_Menu(status, "Copy");
+    EXPECT_EQ(QApplication::clipboard()->text(), QString(32, '1'));
+
+    Convert(2, "5");
+    EXPECT_EQ(Status(2), "5 = 00000000000000000000000000000101");
+    EXPECT_TRUE(status->selectedText().isEmpty());
+    EXPECT_EQ(status->cursor().shape(), Qt::IBeamCursor);
+    Choose_From_Context_Menu(window->Status(7), "Copy");
+    EXPECT_EQ(QApplication::clipboard()->text(), "[Decimal] 0 = [Hexadecimal] 0");
+    Choose_From_Context_Menu(status, "Select All");
+    EXPECT_EQ(status->selectedText(), Status(2));
+}

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+#include "Frame_Box.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
+
+Frame_Box::Frame_Box(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
+
+Frame_Box::Look Frame_Box::Current_Look() const {
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    return {size(),
+            devicePixelRatioF(),
+            palette().cacheKey(),
+            font().key(),
+            title(),
+            static_cast<int>(option.state),
+            style()};
+}
+
+void Frame_Box::paintEvent(QPaintEvent*) {
+    const Look look = Current_Look();
+    if (drawn_.isNull() || !(look == drawn_look_)) {
+        drawn_ = QPixmap(size() * look.pixel_ratio);
+        drawn_.setDevicePixelRatio(look.pixel_ratio);
+        // Drawn over the window's background, as the frame stands on it, so
+        // that the border's translucent edges blend exactly as they would on
+        // the window itself. The painter starts with the frame's font, as a
+        // painter on the frame would.
+        QPainter painter(&drawn_);
+        painter.fillRect(rect(), palette().window());
+        painter.setFont(font());
+        QStyleOptionGroupBox option;
+        initStyleOption(&option);
+        style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, this);
+        drawn_look_ = look;
+    }
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, drawn_);
+}

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+// A conversion frame: a group box whose border and caption are drawn once
+// into an image and copied from it for every later paint. The frame lies
+// under all toggles and fields of its rows, so each of their repaints
+// repaints a piece of it; the style's border drawing costs more than a copy.
+#pragma once
+
+#include <QGroupBox>
+#include <QPixmap>
+
+class Frame_Box : public QGroupBox {
+    Q_OBJECT
+public:
+    Frame_Box(const QString& title, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Look {
+        QSize size;
+        qreal pixel_ratio = 0;
+        qint64 palette_key = 0;
+        QString font_key;
+        QString title;
+        int state = 0;
+        const void* style = nullptr;
+        bool operator==(const Look&) const = default;
+    };
+    Look Current_Look() const;
+
+    QPixmap drawn_;
+    Look drawn_look_;
+};

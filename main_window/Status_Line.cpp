@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+#include "Status_Line.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QMenu>
+#include <cmath>
+
+Status_Line::Status_Line(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setTextFormat(Qt::PlainText);
+    setForegroundRole(QPalette::WindowText);
+    // Opaque, so that a style that draws the frame's border through the
+    // first row's status line leaves its text readable.
+    setAutoFillBackground(true);
+    Set_Selectable(false);
+}
+
+void Status_Line::Show_Text(const QString& text) {
+    Set_Selectable(false);
+    setText(text);
+    adjustSize();
+}
+
+QSize Status_Line::sizeHint() const {
+    const QFontMetricsF metrics(font());
+    const QMargins margins = contentsMargins();
+    const int frame = 2 * margin();
+    return {static_cast<int>(std::ceil(metrics.horizontalAdvance(text()))) + margins.left() +
+                margins.right() + frame,
+            static_cast<int>(std::ceil(metrics.height())) + margins.top() + margins.bottom() +
+                frame};
+}
+
+void Status_Line::mousePressEvent(QMouseEvent* event) {
+    Set_Selectable(true); // the press then starts the selection
+    QLabel::mousePressEvent(event);
+}
+
+void Status_Line::contextMenuEvent(QContextMenuEvent* event) {
+    const QString copied = hasSelectedText() ? selectedText() : text();
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(QStringLiteral("&Copy"), this,
+                    [copied] { QGuiApplication::clipboard()->setText(copied); });
+    menu->addAction(QStringLiteral("Select &All"), this, [this] {
+        Set_Selectable(true);
+        setSelection(0, static_cast<int>(text().size()));
+    });
+    menu->popup(event->globalPos());
+}
+
+void Status_Line::Set_Selectable(bool selectable) {
+    setTextInteractionFlags(selectable ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+    setFocusPolicy(Qt::NoFocus); // selected with the mouse, never tabbed into
+    setCursor(Qt::IBeamCursor);  // text that can be selected, before the first press too
+}
