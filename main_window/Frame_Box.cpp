@@ -16,6 +16,9 @@ Frame_Box::Look Frame_Box::Current_Look() const {
             font().key(),
             title(),
             static_cast<int>(option.state),
+            static_cast<int>(option.textAlignment),
+            static_cast<int>(option.features),
+            option.direction,
             style()};
 }
 

@@ -24,6 +24,9 @@ private:
         QString font_key;
         QString title;
         int state = 0;
+        int alignment = 0;
+        int features = 0;
+        Qt::LayoutDirection direction = Qt::LeftToRight;
         const void* style = nullptr;
         bool operator==(const Look&) const = default;
     };

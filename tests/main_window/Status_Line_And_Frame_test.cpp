@@ -110,6 +110,12 @@ TEST(Frame_Box, LooksLikeTheGroupBoxThroughEveryChange) {
     expect_same("dark palette");
     both([](QGroupBox& box) { box.setEnabled(false); });
     expect_same("disabled");
+    both([](QGroupBox& box) { box.setLayoutDirection(Qt::RightToLeft); });
+    expect_same("right to left");
+    both([](QGroupBox& box) { box.setAlignment(Qt::AlignHCenter); });
+    expect_same("caption centred");
+    both([](QGroupBox& box) { box.setFlat(true); });
+    expect_same("flat");
 }
 
 } // namespace
