@@ -29,11 +29,13 @@ void Frame_Box::paintEvent(QPaintEvent*) {
         drawn_.setDevicePixelRatio(look.pixel_ratio);
         // Drawn over the window's background, as the frame stands on it, so
         // that the border's translucent edges blend exactly as they would on
-        // the window itself. The painter starts with the frame's font, as a
-        // painter on the frame would.
+        // the window itself. The painter starts as a painter on the frame
+        // would: with its font, and smoothing the border image that the style
+        // stretches (which shows on high-DPI screens).
         QPainter painter(&drawn_);
         painter.fillRect(rect(), palette().window());
         painter.setFont(font());
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         QStyleOptionGroupBox option;
         initStyleOption(&option);
         style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, this);
