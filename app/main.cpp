@@ -1,20 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "ASCII_Font.h"
-#include "About_Fonts.h"
-#include "Edge_Style.h"
-#include "Main_Window_Fonts.h"
+#include "Application_Setup.h"
 #include "Tessaly.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Harrowmere"));
-    QApplication::setApplicationName(QStringLiteral("Tessaly"));
-    Install_Edge_Style();
-    Install_Main_Window_Font_Substitutions();
-    Install_ASCII_Font_Substitutions();
-    Install_About_Font_Substitutions();
+    Set_Up_Application();
     Tessaly window; // its construction runs the start-up
     window.show();
     return application.exec();

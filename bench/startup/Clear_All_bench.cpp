@@ -3,9 +3,8 @@
 // window, called directly as the timer's tick would, from every row set (all
 // toggles on, every status long) and from rows already at 0. Target: under
 // 5 ms for the full reset.
-#include "Edge_Style.h"
+#include "Application_Setup.h"
 #include "Error_Logging.h"
-#include "Main_Window_Fonts.h"
 #include "Message_Box.h"
 #include "Number_Field.h"
 #include "Tessaly.h"
@@ -124,12 +123,9 @@ int main(int argc, char** argv) {
     setenv("HOME", home.path().toLocal8Bit().constData(), 1);
     setenv("XDG_CONFIG_HOME", home.path().toLocal8Bit().constData(), 1);
     QApplication application(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Harrowmere"));
-    QApplication::setApplicationName(QStringLiteral("Tessaly"));
+    Set_Up_Application(); // the program's names, style and fonts
     Error_Logging::Set_Log_Folders(home.path(), home.path());
     Message_Box::Set_Handler([](const QString&) {});
-    Install_Edge_Style(); // the style and fonts of the program itself
-    Install_Main_Window_Font_Substitutions();
     benchmark::Initialize(&argc, argv);
     Target_Reporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

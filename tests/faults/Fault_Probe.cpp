@@ -7,11 +7,8 @@
 // Two things differ from the real start: the log's program folder comes from
 // the command line (the build tree cannot be made read-only for one run), and
 // message boxes are printed instead of shown (nobody could dismiss them).
-#include "ASCII_Font.h"
-#include "About_Fonts.h"
-#include "Edge_Style.h"
+#include "Application_Setup.h"
 #include "Error_Logging.h"
-#include "Main_Window_Fonts.h"
 #include "Message_Box.h"
 #include "Number_Field.h"
 #include "Tessaly.h"
@@ -71,8 +68,7 @@ void Use(Tessaly& window) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Harrowmere"));
-    QApplication::setApplicationName(QStringLiteral("Tessaly"));
+    Set_Up_Application();
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s PROGRAM_FOLDER\n", argv[0]);
         return 2;
@@ -81,10 +77,6 @@ int main(int argc, char** argv) {
         QString::fromLocal8Bit(argv[1]),
         QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
     Message_Box::Set_Handler([](const QString& text) { Report("message", text); });
-    Install_Edge_Style();
-    Install_Main_Window_Font_Substitutions();
-    Install_ASCII_Font_Substitutions();
-    Install_About_Font_Substitutions();
 
     Tessaly window; // its construction runs the start-up
     window.show();

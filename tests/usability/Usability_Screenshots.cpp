@@ -6,12 +6,10 @@
 //       usability_screenshots system docs/dpi/scale_1.5_
 // which writes docs/dpi/scale_1.5_main_window.png, ..._ascii_table.png and
 // ..._tool_tip.png. Exits with 3 when something is clipped.
-#include "ASCII_Font.h"
 #include "ASCII_Table.h"
+#include "Application_Setup.h"
 #include "Clipping_Check.h"
-#include "Edge_Style.h"
 #include "Error_Logging.h"
-#include "Main_Window_Fonts.h"
 #include "Number_Field.h"
 #include "Tessaly.h"
 #include "Test_Palettes.h"
@@ -79,11 +77,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString prefix = QString::fromLocal8Bit(argv[2]);
-    Install_Edge_Style();
+    Set_Up_Application();
     QApplication::setPalette(*palette);
     Error_Logging::Set_Log_Folders(home.path(), home.path());
-    Install_Main_Window_Font_Substitutions();
-    Install_ASCII_Font_Substitutions();
 
     Tessaly window;
     Show_Widest_Results(window);

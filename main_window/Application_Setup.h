@@ -1,0 +1,9 @@
+// SPDX-License-Identifier: MIT
+// What the program sets for the whole application before its first window:
+// its maker and name (they place the settings file), its style, and the font
+// substitutions of its three windows. The program calls it, and so do the
+// benchmarks and probes that start Tessaly as the program does.
+#pragma once
+
+// Call once the QApplication exists.
+void Set_Up_Application();
