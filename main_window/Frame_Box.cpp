@@ -7,14 +7,12 @@
 
 Frame_Box::Frame_Box(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
 
-Frame_Box::Look Frame_Box::Current_Look() const {
-    QStyleOptionGroupBox option;
-    initStyleOption(&option);
+Frame_Box::Look Frame_Box::Look_Of(const QStyleOptionGroupBox& option) const {
     return {size(),
             devicePixelRatioF(),
             palette().cacheKey(),
             font().key(),
-            title(),
+            option.text,
             static_cast<int>(option.state),
             static_cast<int>(option.textAlignment),
             static_cast<int>(option.features),
@@ -23,7 +21,9 @@ Frame_Box::Look Frame_Box::Current_Look() const {
 }
 
 void Frame_Box::paintEvent(QPaintEvent*) {
-    const Look look = Current_Look();
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    const Look look = Look_Of(option);
     if (drawn_.isNull() || !(look == drawn_look_)) {
         drawn_ = QPixmap(size() * look.pixel_ratio);
         drawn_.setDevicePixelRatio(look.pixel_ratio);
@@ -36,8 +36,6 @@ void Frame_Box::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), palette().window());
         painter.setFont(font());
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        QStyleOptionGroupBox option;
-        initStyleOption(&option);
         style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, this);
         drawn_look_ = look;
     }

@@ -8,6 +8,8 @@
 #include <QGroupBox>
 #include <QPixmap>
 
+class QStyleOptionGroupBox;
+
 class Frame_Box : public QGroupBox {
     Q_OBJECT
 public:
@@ -30,7 +32,8 @@ private:
         const void* style = nullptr;
         bool operator==(const Look&) const = default;
     };
-    Look Current_Look() const;
+    // Everything the drawn border depends on.
+    Look Look_Of(const QStyleOptionGroupBox& option) const;
 
     QPixmap drawn_;
     Look drawn_look_;
