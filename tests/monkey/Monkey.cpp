@@ -139,8 +139,8 @@ Monkey::Kind Monkey::Pick_Kind() {
         Kind kind;
         int weight; // per thousand
     };
-    static constexpr std::array<Weighted, 14> Weights{{
-        {Kind::Type_Character, 370},
+    static constexpr std::array<Weighted, 15> Weights{{
+        {Kind::Type_Character, 350},
         {Kind::Type_Control, 90},
         {Kind::Enter, 80},
         {Kind::Escape, 25},
@@ -154,6 +154,7 @@ Monkey::Kind Monkey::Pick_Kind() {
         {Kind::Wait_For_Reset, 2},
         {Kind::Paste, 35},
         {Kind::Paste_And_Convert, 40},
+        {Kind::Select_Status, 20},
     }};
     int pick = Between(engine_, 0, 999);
     for (const Weighted& weighted : Weights) {
@@ -220,6 +221,8 @@ QString Monkey::Run(Kind kind) {
         return Paste();
     case Kind::Paste_And_Convert:
         return Paste_And_Convert();
+    case Kind::Select_Status:
+        return Select_Status();
     }
     return {};
 }
@@ -545,4 +548,30 @@ QString Monkey::Final_Enter_In_Every_Row() {
     QString problem;
     log_.Take(problem);
     return problem;
+}
+
+// A drag across a status line selects part of its text and changes nothing.
+QString Monkey::Select_Status() {
+    const int row = Random_Row();
+    Status_Line* status = window_.Status(row);
+    const QString before = status->text();
+    const int middle = status->height() / 2;
+    const QPoint from(Between(engine_, 0, status->width() - 1), middle);
+    const QPoint to(Between(engine_, 0, status->width() - 1), middle);
+    Describe(
+        QStringLiteral("drag over Status_%1 from %2 to %3").arg(row).arg(from.x()).arg(to.x()));
+    Timed([&] {
+        QTest::mousePress(status, Qt::LeftButton, {}, from);
+        QTest::mouseMove(status, to);
+        QTest::mouseRelease(status, Qt::LeftButton, {}, to);
+    });
+    if (status->text() != before)
+        return QStringLiteral("selecting changed Status_%1 from \"%2\" to \"%3\"")
+            .arg(row)
+            .arg(before, status->text());
+    if (!before.contains(status->selectedText()))
+        return QStringLiteral("Status_%1 selected \"%2\", which is not part of its text")
+            .arg(row)
+            .arg(status->selectedText());
+    return {};
 }

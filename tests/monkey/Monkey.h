@@ -71,6 +71,7 @@ private:
         Wait_For_Reset,
         Paste,
         Paste_And_Convert,
+        Select_Status,
     };
     Kind Pick_Kind();
     QString Run(Kind kind);
@@ -88,6 +89,7 @@ private:
     QString Wait_For_Reset();
     QString Paste();
     QString Paste_And_Convert();
+    QString Select_Status();
 
     // The conversion `act` runs in `row` must leave the row consistent;
     // `input` is the text it converts when that is not the field's own.
