@@ -2,18 +2,17 @@
 #include "About.h"
 
 #include "AppNotes.h"
-#include "App_Icons.h"
 #include "App_Identity.h"
 #include "Error_Trap.h"
 #include "Form_Control.h"
 #include "Form_Graphics.h"
-#include "Inert_Label.h"
 #include "Registry.h"
 #include "Runtime_Services.h"
 #include "Twips.h"
 
 #include <QFont>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -81,7 +80,12 @@ void About::Set_Form_Transparency(qint16 opacity) {
 void About::Create_Labels() {
     for (int index = 0; index < 6; ++index) {
         const Label_Design& design = Info_Design[index];
-        auto* label = new Inert_Label(this);
+        auto* label = new QLabel(this);
+        // The labels have no handlers: a press on one does nothing, and it
+        // must not reach the window underneath either.
+        label->setAttribute(Qt::WA_NoMousePropagation);
+        label->setTextFormat(Qt::PlainText);
+        label->setFocusPolicy(Qt::NoFocus);
         label->setObjectName(QStringLiteral("Info_%1").arg(index));
         label->setText(QStringLiteral("Label%1").arg(index + 1)); // replaced at load
         label->setGeometry(Twips::Rect(design.left, design.top, design.width, design.height));
@@ -184,11 +188,11 @@ void About::Max_Time_Timer() {
     Error_Trap::Run(Source, "Max_Time_Timer", [&] { Form_Click(); });
 }
 
-void About::Grow_To_Fit(Inert_Label& label) {
+void About::Grow_To_Fit(QLabel& label) {
     label.resize(label.sizeHint());
 }
 
-void About::Grow_Into_Corner(Inert_Label& label) {
+void About::Grow_Into_Corner(QLabel& label) {
     const Label_Design& design = Info_Design[5];
     const QRect designed = Twips::Rect(design.left, design.top, design.width, design.height);
     const QSize size = label.sizeHint();

@@ -11,7 +11,7 @@
 #include <QString>
 #include <array>
 
-class Inert_Label;
+class QLabel;
 class QTimer;
 
 class About final : public QDialog {
@@ -55,14 +55,14 @@ private:
     void Max_Time_Timer();
 
     // A growing label takes the size of its text, keeping its top-left corner.
-    void Grow_To_Fit(Inert_Label& label);
+    void Grow_To_Fit(QLabel& label);
     // Info(5) grows leftwards and upwards, keeping its bottom-right corner.
-    void Grow_Into_Corner(Inert_Label& label);
+    void Grow_Into_Corner(QLabel& label);
 
     QString app_notes_;
     qint16 form_transparency_ = 0;
     bool loaded_ = false;
     Surface_Image surface_;
     QTimer* Max_Time_ = nullptr;
-    std::array<Inert_Label*, 6> Info_{};
+    std::array<QLabel*, 6> Info_{};
 };

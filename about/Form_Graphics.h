@@ -10,9 +10,28 @@
 
 #include "Drawing_Surface.h"
 
+#include <QColor>
 #include <QtGlobal>
 
 class QWidget;
+
+// 16-bit signed arithmetic with overflow detection: a result outside
+// -32768..32767 fails with 6 instead of wrapping round.
+namespace Int16_Arithmetic {
+
+qint16 Add(qint16 a, qint16 b);
+qint16 Subtract(qint16 a, qint16 b);
+qint16 Multiply(qint16 a, qint16 b);
+
+// dividend / divisor as a real quotient, rounded halves to even; a zero
+// divisor fails with 11, a quotient outside 16 bits with 6.
+qint16 Rounded_Quotient(qint16 dividend, qint16 divisor);
+
+} // namespace Int16_Arithmetic
+
+// A 24-bit colour from three 16-bit components. A component above 255 counts
+// as 255; a negative one fails with 5.
+QColor RGB_Colour(qint16 red, qint16 green, qint16 blue);
 
 // Whole-window opacity, 0 (transparent) to 255 (opaque).
 void SetTranslucent(QWidget& window, qint16 Opacity) noexcept;

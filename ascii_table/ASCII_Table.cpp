@@ -1,18 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "ASCII_Table.h"
 
-#include "ASCII_Font.h"
-#include "App_Icons.h"
+#include "App_Identity.h"
 #include "Error_Trap.h"
 #include "Form_Control.h"
-#include "Outer_Size.h"
 #include "Show_ASCII.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QWindow>
 
 namespace {
 
@@ -21,6 +22,19 @@ const char* const Source = "ASCII_Table";
 constexpr int Outer_Width = 12000;
 constexpr int Outer_Height = 7500;
 constexpr int Bottom_Strip = 60;
+constexpr double Table_Point_Size = 9.75;
+
+// Gives the window the client size that makes its frame the given size. The
+// native window knows its frame once it exists, on the platforms that draw
+// the frame themselves; where the window manager adds it later the frame
+// counts as nothing.
+void Set_Outer_Size(QWidget& window, QSize outer) {
+    window.winId();
+    QMargins frame;
+    if (const QWindow* native = window.windowHandle())
+        frame = native->frameMargins();
+    window.resize(outer.shrunkBy(frame));
+}
 
 QPlainTextEdit* Make_Text_Box(QWidget* window) {
     auto* box = new QPlainTextEdit(window);
@@ -29,7 +43,7 @@ QPlainTextEdit* Make_Text_Box(QWidget* window) {
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setFont(ASCII_Font());
+    box->setFont(ASCII_Table::Table_Font());
     // A table of numbers and English labels reads left to right in every
     // locale: mirrored, it would open right-aligned with its first columns
     // scrolled out of view.
@@ -49,6 +63,18 @@ ASCII_Table::ASCII_Table(QWidget* parent)
     setWindowIcon(App_Icons::Tick_Icon());
     resize(Twips::Size(4455, 2490));
     Form_Load();
+}
+
+QFont ASCII_Table::Table_Font() {
+    QFont font(QStringLiteral("Courier New"));
+    font.setPointSizeF(Table_Point_Size);
+    font.setWeight(QFont::Normal);
+    font.setStyleHint(QFont::TypeWriter);
+    if (QFontInfo(font).fixedPitch())
+        return font;
+    QFont fallback = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fallback.setPointSizeF(Table_Point_Size);
+    return fallback;
 }
 
 ASCII_Table* ASCII_Table::Show_Table() {

@@ -3,6 +3,7 @@
 // editable text box, opened from the main window without blocking it.
 #pragma once
 
+#include <QFont>
 #include <QWidget>
 
 class QPlainTextEdit;
@@ -19,6 +20,11 @@ public:
     // new one when none is open, otherwise the open one restored and raised
     // (its table is not rebuilt). Returns the window.
     static ASCII_Table* Show_Table();
+
+    // "Courier New" 9.75 pt regular, or its substitute; when neither gives a
+    // fixed-pitch font, the system's fixed-pitch font at the same size, so
+    // that the columns always line up.
+    static QFont Table_Font();
 
     QPlainTextEdit* const ASCII;
 

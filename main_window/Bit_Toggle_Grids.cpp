@@ -7,13 +7,8 @@
 
 #include <QCheckBox>
 
-namespace {
-constexpr std::array<const char*, Rows::Grid_Count> Handler_Names{
-    "bit8_Click", "bit16_Click", "bit32_Click", "abSINT_Click", "abINT_Click", "abDINT_Click"};
-}
-
 QString Tessaly::Grid_Bit_Text(int grid) const {
-    const int width = Rows::Grids[static_cast<std::size_t>(grid)].width;
+    const int width = Rows::Grid_At(grid).width;
     QString bits;
     bits.reserve(width);
     for (int bit = width - 1; bit >= 0; --bit)
@@ -26,8 +21,8 @@ void Tessaly::Bit_Grid_Click(int grid) {
     // not convert back into the field.
     if (Updating)
         return;
-    Error_Trap::Run("Tessaly", Handler_Names.at(static_cast<std::size_t>(grid)), [this, grid] {
-        const auto& grid_info = Rows::Grids[static_cast<std::size_t>(grid)];
+    Error_Trap::Run("Tessaly", Rows::Grid_At(grid).handler, [this, grid] {
+        const Rows::Grid& grid_info = Rows::Grid_At(grid);
         const QString bits = Grid_Bit_Text(grid);
         const auto width = static_cast<std::int16_t>(grid_info.width);
         const QString value =

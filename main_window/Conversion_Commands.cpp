@@ -12,12 +12,6 @@
 
 namespace {
 
-constexpr int Find_MSB_Row = 6;
-constexpr int Decimal_To_Hex_Row = 7;
-constexpr int Hex_To_Decimal_Row = 8;
-constexpr double Find_MSB_Limit = 2147483647;
-constexpr double Decimal_To_Hex_Limit = 4294967295.0;
-
 const QString Too_Large = QStringLiteral(" is to large to process");
 
 } // namespace
@@ -35,14 +29,20 @@ void Tessaly::PB_Click(int Index) {
             return;
         }
         Normalise_Field(Index);
-        if (Index < Rows::Grid_Count)
+        switch (Rows::Row_At(Index).command) {
+        case Rows::Command::To_Bits:
             Convert_To_Bits(Index);
-        else if (Index == Find_MSB_Row)
-            Find_MSB();
-        else if (Index == Decimal_To_Hex_Row)
-            Decimal_To_Hex_Command();
-        else
-            Hex_To_Decimal_Command();
+            break;
+        case Rows::Command::Find_MSB:
+            Find_MSB(Index);
+            break;
+        case Rows::Command::Decimal_To_Hex:
+            Decimal_To_Hex_Command(Index);
+            break;
+        case Rows::Command::Hex_To_Decimal:
+            Hex_To_Decimal_Command(Index);
+            break;
+        }
         Move_Focus_To_Field(Index);
     });
     Updating = false;
@@ -60,11 +60,11 @@ void Tessaly::Normalise_Field(int index) {
 
 // The first steps of every decimal command: text that is no number becomes
 // "0", and a value above the row's limit is refused in the status line.
-std::optional<double> Tessaly::Value_Within_Limit(int row, double limit) {
+std::optional<double> Tessaly::Value_Within_Limit(int row) {
     if (!Field_Numbers::Is_Numeric(T(row)))
         NumIn(row)->setText(QStringLiteral("0"));
     const double value = Field_Numbers::Value_Of(T(row));
-    if (value > limit) {
+    if (value > Rows::Row_At(row).limit) {
         Status(row)->Show_Text(T(row) + Too_Large);
         return std::nullopt;
     }
@@ -72,8 +72,8 @@ std::optional<double> Tessaly::Value_Within_Limit(int row, double limit) {
 }
 
 void Tessaly::Convert_To_Bits(int index) {
-    const auto& grid = Rows::Grids[static_cast<std::size_t>(index)];
-    const auto checked = Value_Within_Limit(index, grid.limit);
+    const Rows::Grid& grid = Rows::Grid_At(index);
+    const auto checked = Value_Within_Limit(index);
     if (!checked)
         return;
     const double value = *checked;
@@ -92,19 +92,17 @@ void Tessaly::Convert_To_Bits(int index) {
 // The first character lands on the most significant toggle. A refusal text
 // ("Value too High") is no number and fails on its first character.
 void Tessaly::Show_Bits(int grid, const std::string& bits) {
-    const int width = Rows::Grids[static_cast<std::size_t>(grid)].width;
-    for (int p = 1; p <= width; ++p) {
-        const std::string_view character =
-            static_cast<std::size_t>(p) <= bits.size()
-                ? std::string_view(bits).substr(static_cast<std::size_t>(p - 1), 1)
-                : std::string_view();
-        Toggle(grid, width - p)->setChecked(Runtime_Services::Digit_Value(character) == 1);
+    const auto width = static_cast<std::size_t>(Rows::Grid_At(grid).width);
+    const std::string_view text(bits);
+    for (std::size_t p = 0; p < width; ++p) {
+        const std::string_view character = p < text.size() ? text.substr(p, 1) : std::string_view();
+        Toggle(grid, static_cast<int>(width - 1 - p))
+            ->setChecked(Runtime_Services::Digit_Value(character) == 1);
     }
 }
 
-void Tessaly::Find_MSB() {
-    const int row = Find_MSB_Row;
-    const auto checked = Value_Within_Limit(row, Find_MSB_Limit);
+void Tessaly::Find_MSB(int row) {
+    const auto checked = Value_Within_Limit(row);
     if (!checked)
         return;
     const double value = *checked;
@@ -118,9 +116,8 @@ void Tessaly::Find_MSB() {
         Field_Numbers::Canonical_Text(Runtime_Services::Power_Of_Two(bits - 1)));
 }
 
-void Tessaly::Decimal_To_Hex_Command() {
-    const int row = Decimal_To_Hex_Row;
-    const auto value = Value_Within_Limit(row, Decimal_To_Hex_Limit);
+void Tessaly::Decimal_To_Hex_Command(int row) {
+    const auto value = Value_Within_Limit(row);
     if (!value)
         return;
     const QString hex = QString::fromStdString(Number_Conversions::Decimal_To_Hex(*value));
@@ -128,8 +125,7 @@ void Tessaly::Decimal_To_Hex_Command() {
                            QStringLiteral(" = [Hexadecimal] ") + hex);
 }
 
-void Tessaly::Hex_To_Decimal_Command() {
-    const int row = Hex_To_Decimal_Row;
+void Tessaly::Hex_To_Decimal_Command(int row) {
     if (T(row).isEmpty())
         NumIn(row)->setText(QStringLiteral("0"));
     const double value = Number_Conversions::Hex_To_Decimal(T(row).toStdString());

@@ -2,24 +2,51 @@
 // Typed keys, focus and the delayed reset of "Clear All".
 #include "Error_Trap.h"
 #include "Field_Numbers.h"
-#include "Key_Filter.h"
 #include "Number_Field.h"
 #include "Tessaly.h"
 
 #include <QCoreApplication>
 #include <QPointer>
 
+namespace {
+
+constexpr int Backspace = 8;
+constexpr int Enter = 13;
+constexpr int Escape = 27;
+
+bool Is_Digit(int code) {
+    return code >= '0' && code <= '9';
+}
+
+// The character code that a field taking `keys` lets through; 0 drops it.
+int Filtered_Key(Rows::Keys keys, int code) {
+    if (keys == Rows::Keys::Any || Is_Digit(code) || code == Backspace)
+        return code;
+    switch (keys) {
+    case Rows::Keys::Signed_Digits:
+        return code == '-' ? code : 0;
+    case Rows::Keys::Hex_Digits:
+        if (code >= 'A' && code <= 'F')
+            return code;
+        return code >= 'a' && code <= 'f' ? code - ('a' - 'A') : 0;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
 void Tessaly::NumIn_KeyPress(int Index, int& KeyAscii) {
     Error_Trap::Run("Tessaly", "NumIn_KeyPress", [this, Index, &KeyAscii] {
-        if (KeyAscii == 13) {
+        if (KeyAscii == Enter) {
             PB_Click(Index);
             KeyAscii = 0;
-        } else if (KeyAscii == 27) {
+        } else if (KeyAscii == Escape) {
             NumIn(Index)->setText(QStringLiteral("0"));
             PB_Click(Index);
             KeyAscii = 0;
         }
-        KeyAscii = Key_Filter::Filter(Index, KeyAscii);
+        KeyAscii = Filtered_Key(Rows::Row_At(Index).keys, KeyAscii);
         Move_Focus_To_Field(Index);
     });
 }

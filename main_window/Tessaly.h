@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -20,6 +21,12 @@ class Number_Field;
 
 class Tessaly : public QMainWindow {
     Q_OBJECT
+
+    // Control arrays are indexed by int, as their handlers receive them.
+    template <typename Array> static auto& Item(Array& array, int index) {
+        return array[static_cast<std::size_t>(index)];
+    }
+
 public:
     // Construction is the window's load: the controls are built, then
     // Form_Load initialises them, all before the window is first shown.
@@ -44,9 +51,9 @@ public:
     bool Updating = false;
 
     // Controls, for the handlers and for tests.
-    QPushButton* PB(int index) const { return PB_[static_cast<std::size_t>(index)]; }
-    Number_Field* NumIn(int index) const { return NumIn_[static_cast<std::size_t>(index)]; }
-    Status_Line* Status(int index) const { return Status_[static_cast<std::size_t>(index)]; }
+    QPushButton* PB(int index) const { return Item(PB_, index); }
+    Number_Field* NumIn(int index) const { return Item(NumIn_, index); }
+    Status_Line* Status(int index) const { return Item(Status_, index); }
     QCheckBox* Toggle(int grid, int bit) const;
     QTimer& Timer_Delay_Reset() { return *Timer_Delay_Reset_; }
 
@@ -56,6 +63,7 @@ protected:
 
 private:
     void Build_Controls();
+    QGroupBox* Frame_Of(int row) const;
     QGroupBox* Build_Frame(const char* name, const char* caption, int top);
     void Build_Row(int index, QWidget* frame);
     void Build_Grid(int grid, QWidget* frame);
@@ -70,11 +78,11 @@ private:
     void Form_Unload();
 
     void Normalise_Field(int index);
-    std::optional<double> Value_Within_Limit(int row, double limit);
+    std::optional<double> Value_Within_Limit(int row);
     void Convert_To_Bits(int index);
-    void Find_MSB();
-    void Decimal_To_Hex_Command();
-    void Hex_To_Decimal_Command();
+    void Find_MSB(int row);
+    void Decimal_To_Hex_Command(int row);
+    void Hex_To_Decimal_Command(int row);
     void Show_Bits(int grid, const std::string& bits);
     QString T(int index) const; // the field's current text
     void Move_Focus_To_Field(int index);

@@ -20,3 +20,14 @@ std::string Block_Version_Text() {
 }
 
 } // namespace App_Identity
+
+namespace App_Icons {
+
+QIcon Application_Icon() {
+    return QIcon(QStringLiteral(":/icons/tessaly.xpm"));
+}
+QIcon Tick_Icon() {
+    return QIcon(QStringLiteral(":/icons/tick.xpm"));
+}
+
+} // namespace App_Icons

@@ -7,6 +7,7 @@
 // generated from the build's one record of them.
 #include "Version.h"
 
+#include <QIcon>
 #include <string>
 
 namespace App_Identity {
@@ -18,3 +19,14 @@ std::string Version_Text();
 std::string Block_Version_Text();
 
 } // namespace App_Identity
+
+// The program's two 32 x 32, 16-colour icons, drawn as XPM files in assets/.
+namespace App_Icons {
+
+// Black letter i on a silver tile: the main window and the executable.
+QIcon Application_Icon();
+
+// Black tick on a silver tile: the ASCII table and About windows.
+QIcon Tick_Icon();
+
+} // namespace App_Icons

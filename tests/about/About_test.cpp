@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "About.h"
-#include "About_Fonts.h"
 #include "AppNotes.h"
-#include "App_Icons.h"
+#include "App_Identity.h"
+#include "Application_Setup.h"
 #include "Test_Environment.h"
 
 #include <QFontInfo>
@@ -23,7 +23,7 @@ const QColor Base(10, 100, 175);
 
 class About_Test : public testing::Test {
 protected:
-    static void SetUpTestSuite() { Install_About_Font_Substitutions(); }
+    static void SetUpTestSuite() { Install_Font_Substitutions(); }
 
     void SetUp() override {
         Test_Environment::Clear_Messages();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "Int16_Arithmetic.h"
+#include "Form_Graphics.h"
 #include "Runtime_Services.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "ASCII_Font.h"
 #include "ASCII_Table.h"
 #include "ASCII_Table_Text.h"
+#include "Application_Setup.h"
 #include "Form_Control.h"
 #include "Test_Environment.h"
 #include "Twips.h"
@@ -40,7 +40,7 @@ QStringList Log_Lines_Of(const QString& procedure) {
 
 class ASCII_Table_Window : public testing::Test {
 protected:
-    static void SetUpTestSuite() { Install_ASCII_Font_Substitutions(); }
+    static void SetUpTestSuite() { Install_Font_Substitutions(); }
 
     void SetUp() override {
         Test_Environment::Clear_Log();
@@ -193,7 +193,7 @@ TEST_F(ASCII_Table_Window, A_Close_Arriving_While_Resize_Processes_Events_Waits_
 
 class Show_Table_Test : public testing::Test {
 protected:
-    static void SetUpTestSuite() { Install_ASCII_Font_Substitutions(); }
+    static void SetUpTestSuite() { Install_Font_Substitutions(); }
     void TearDown() override {
         for (QWidget* widget : QApplication::topLevelWidgets())
             if (widget->objectName() == "ASCII_Table")

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "Application_Setup.h"
 #include "Test_Environment.h"
 
 #include <QApplication>
@@ -12,6 +13,9 @@ int main(int argc, char** argv) {
         QApplication application(argc, argv);
         QApplication::setOrganizationName("Harrowmere");
         QApplication::setApplicationName("Tessaly");
+        // The windows' fonts as the program gets them; its style only where
+        // a test installs it.
+        Install_Font_Substitutions();
         Test_Environment::Prepare_Application();
         result = RUN_ALL_TESTS();
     }

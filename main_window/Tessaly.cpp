@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: MIT
-// Builds the main window's controls at their designed positions (twips).
-#include "App_Icons.h"
-#include "Frame_Box.h"
-#include "Key_Filter.h"
-#include "Main_Window_Fonts.h"
-#include "Number_Field.h"
-#include "Status_Line.h"
+// The main window's construction: its controls at their designed positions
+// (twips), then the load, IniMe's steps in their order.
 #include "Tessaly.h"
+
+#include "App_Identity.h"
+#include "Error_Trap.h"
+#include "Field_Numbers.h"
+#include "Form_Control.h"
+#include "Frame_Box.h"
+#include "Number_Field.h"
+#include "Registry.h"
+#include "Runtime_Services.h"
+#include "Status_Line.h"
 #include "Twips.h"
 
 #include <QCheckBox>
@@ -51,7 +56,22 @@ QString Indexed_Name(const char* name, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
 
+// "Microsoft Sans Serif", 8.25 pt, regular: every control of the window.
+// Where the font is missing the application's substitution stands in.
+QFont Main_Window_Font() {
+    QFont font(QStringLiteral("Microsoft Sans Serif"));
+    font.setPointSizeF(8.25);
+    font.setWeight(QFont::Normal);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
 } // namespace
+
+Tessaly::Tessaly(QWidget* parent) : QMainWindow(parent) {
+    Build_Controls();
+    Form_Load();
+}
 
 void Tessaly::Build_Controls() {
     setObjectName(QStringLiteral("Tessaly"));
@@ -60,7 +80,6 @@ void Tessaly::Build_Controls() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    Install_Main_Window_Font_Substitutions();
     setFont(Main_Window_Font());
 
     auto* client = new QWidget(this);
@@ -74,11 +93,9 @@ void Tessaly::Build_Controls() {
     for (std::size_t f = 0; f < frames_.size(); ++f)
         frames_[f] = Build_Frame(Frame_Names[f], Frame_Captions[f], Frame_Tops[f]);
     for (int i = 0; i < Rows::Count; ++i)
-        Build_Row(
-            i, frames_[static_cast<std::size_t>(Rows::Table[static_cast<std::size_t>(i)].frame)]);
+        Build_Row(i, Frame_Of(i));
     for (int g = 0; g < Rows::Grid_Count; ++g)
-        Build_Grid(
-            g, frames_[static_cast<std::size_t>(Rows::Table[static_cast<std::size_t>(g)].frame)]);
+        Build_Grid(g, Frame_Of(g));
 
     // "Clear All" sits on the window itself, in front of the first frame's
     // empty upper right corner.
@@ -106,14 +123,18 @@ QGroupBox* Tessaly::Build_Frame(const char* name, const char* caption, int top) 
     return frame;
 }
 
+QGroupBox* Tessaly::Frame_Of(int row) const {
+    return frames_[static_cast<std::size_t>(Rows::Row_At(row).frame)];
+}
+
 void Tessaly::Build_Row(int index, QWidget* frame) {
-    const auto& row = Rows::Table[static_cast<std::size_t>(index)];
+    const Rows::Row& row = Rows::Row_At(index);
 
     auto* button = new QPushButton(QStringLiteral("PB"), frame);
     button->setObjectName(Indexed_Name("PB", index));
     button->setGeometry(Twips::Rect(120, row.button_top, 1455, 315));
     connect(button, &QPushButton::clicked, this, [this, index] { PB_Click(index); });
-    PB_[static_cast<std::size_t>(index)] = button;
+    Item(PB_, index) = button;
 
     auto* field = new Number_Field(
         frame, [this, index](int& key) { NumIn_KeyPress(index, key); },
@@ -121,24 +142,24 @@ void Tessaly::Build_Row(int index, QWidget* frame) {
     field->setObjectName(Indexed_Name("NumIn", index));
     // Characters composed by an input method bypass the key handler; the
     // fields that filter their characters take typed keys only.
-    if (Key_Filter::Filters(index))
+    if (row.keys != Rows::Keys::Any)
         field->setAttribute(Qt::WA_InputMethodEnabled, false);
     field->setText(QStringLiteral("0"));
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    field->setGeometry(Twips::Rect(1620, row.button_top, 2055, index == 6 ? 345 : 315));
-    NumIn_[static_cast<std::size_t>(index)] = field;
+    field->setGeometry(Twips::Rect(1620, row.button_top, 2055, row.field_height));
+    Item(NumIn_, index) = field;
 
     auto* status = new Status_Line(QStringLiteral("Status"), frame);
     status->setObjectName(Indexed_Name("Status", index));
     status->setGeometry(Twips::Rect(Grid_Left, row.status_top, 450, 195));
     status->adjustSize();
-    Status_[static_cast<std::size_t>(index)] = status;
+    Item(Status_, index) = status;
 }
 
 void Tessaly::Build_Grid(int grid, QWidget* frame) {
-    const auto& grid_info = Rows::Grids[static_cast<std::size_t>(grid)];
-    const int top = Rows::Table[static_cast<std::size_t>(grid)].grid_top;
-    auto& toggles = grids_[static_cast<std::size_t>(grid)];
+    const Rows::Grid& grid_info = Rows::Grid_At(grid);
+    const int top = Rows::Row_At(grid).grid_top;
+    auto& toggles = Item(grids_, grid);
     toggles.resize(static_cast<std::size_t>(grid_info.width));
     for (int bit = 0; bit < grid_info.width; ++bit) {
         auto* toggle = new QCheckBox(frame);
@@ -152,7 +173,7 @@ void Tessaly::Build_Grid(int grid, QWidget* frame) {
         // writes from converting back. (No QButtonGroup: Tab would skip its
         // members.)
         connect(toggle, &QCheckBox::toggled, this, [this, grid] { Bit_Grid_Click(grid); });
-        toggles[static_cast<std::size_t>(bit)] = toggle;
+        Item(toggles, bit) = toggle;
     }
 }
 
@@ -186,15 +207,82 @@ void Tessaly::Set_Tab_Order() {
         chain(PB(i));
         chain(NumIn(i));
         if (i < Rows::Grid_Count) {
-            const auto& toggles = grids_[static_cast<std::size_t>(i)];
+            const auto& toggles = Item(grids_, i);
             for (auto bit = toggles.rbegin(); bit != toggles.rend(); ++bit)
                 chain(*bit);
         }
-        if (i == 2)
+        if (i == Rows::Clear_All_Tab_After)
             chain(PB(Rows::Clear_All));
     }
 }
 
 QCheckBox* Tessaly::Toggle(int grid, int bit) const {
-    return grids_.at(static_cast<std::size_t>(grid)).at(static_cast<std::size_t>(bit));
+    const auto& toggles = grids_.at(static_cast<std::size_t>(grid));
+    return toggles.at(static_cast<std::size_t>(bit));
+}
+
+void Tessaly::Form_Load() {
+    IniMe();
+}
+
+void Tessaly::IniMe() {
+    Error_Trap::Run("Tessaly", "IniMe", [this] {
+        // Order matters: the version record is checked before anything else,
+        // so that the About window can rely on App_Version afterwards.
+        [[maybe_unused]] const std::string record = Registry::Check_Version_Record();
+        setWindowTitle(QString::fromLatin1(App_Identity::Title));
+        Set_Captions_And_Tool_Tips();
+        Convert_Zero_Rows();
+        Set_Toggle_Tool_Tips();
+        adjustSize(); // the window's fixed size: the client area and the menu bar
+        CenterForm(*this);
+    });
+}
+
+// PB(0), NumIn(0), PB(1), NumIn(1) ... PB(6), NumIn(6), then PB(7) to PB(9).
+void Tessaly::Set_Captions_And_Tool_Tips() {
+    for (int i = 0; i < Rows::Count; ++i) {
+        const Rows::Row& row = Rows::Row_At(i);
+        const QString caption = QString::fromLatin1(row.caption);
+        PB(i)->setText(caption);
+        if (row.tool_tip)
+            NumIn(i)->setToolTip(QString::fromLatin1(row.tool_tip));
+        // Screen readers name the field after its row's command.
+        NumIn(i)->setAccessibleName(caption);
+    }
+    PB(Rows::Clear_All)->setText(QString::fromLatin1(Rows::Clear_All_Caption));
+}
+
+void Tessaly::Convert_Zero_Rows() {
+    for (int i = 0; i < Rows::Count; ++i) {
+        Status(i)->clear();
+        NumIn(i)->setText(QStringLiteral("0"));
+        PB_Click(i);
+    }
+}
+
+// "Bit b = 2^b"; the top toggle of a signed grid is the sign.
+void Tessaly::Set_Toggle_Tool_Tips() {
+    for (int g = 0; g < Rows::Grid_Count; ++g) {
+        const Rows::Grid& grid = Rows::Grid_At(g);
+        for (int bit = 0; bit < grid.width; ++bit) {
+            const bool sign = grid.is_signed && bit == grid.width - 1;
+            const QString weight =
+                sign ? QStringLiteral("Sign")
+                     : Field_Numbers::Canonical_Text(Runtime_Services::Power_Of_Two(bit));
+            const QString tip = QStringLiteral("Bit %1 = %2").arg(bit).arg(weight);
+            Toggle(g, bit)->setToolTip(tip);
+            Toggle(g, bit)->setAccessibleName(tip);
+        }
+    }
+}
+
+void Tessaly::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!first_show_done_) {
+        first_show_done_ = true;
+        // Typing works at once and replaces the "0".
+        NumIn(0)->setFocus(Qt::OtherFocusReason);
+        NumIn(0)->selectAll();
+    }
 }

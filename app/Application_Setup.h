@@ -7,3 +7,9 @@
 
 // Call once the QApplication exists.
 void Set_Up_Application();
+
+// The windows ask for the fonts they were designed with ("Microsoft Sans
+// Serif", "Courier New", "Comic Sans MS"); where one is missing, a close
+// look-alike stands in for it. Part of Set_Up_Application; tests that build a
+// window without the rest of the set-up call it alone.
+void Install_Font_Substitutions();
