@@ -7,7 +7,6 @@
 #include "Error_Trap.h"
 #include "Field_Numbers.h"
 #include "Form_Control.h"
-#include "Frame_Box.h"
 #include "Number_Field.h"
 #include "Registry.h"
 #include "Runtime_Services.h"
@@ -117,7 +116,7 @@ void Tessaly::Build_Controls() {
 }
 
 QGroupBox* Tessaly::Build_Frame(const char* name, const char* caption, int top) {
-    auto* frame = new Frame_Box(QLatin1String(caption), centralWidget());
+    auto* frame = new QGroupBox(QLatin1String(caption), centralWidget());
     frame->setObjectName(QLatin1String(name));
     frame->setGeometry(Twips::Rect(Frame_Left, top, Frame_Width, Frame_Height));
     return frame;

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Opening the ASCII table window (load, table, first show) beside a bare
 // window whose text box is given the same text once, in the same run.
-#include "ASCII_Font.h"
 #include "ASCII_Table.h"
 #include "ASCII_Table_Text.h"
+#include "Application_Setup.h"
+#include "Test_World.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -41,7 +42,7 @@ BENCHMARK(BM_Open_ASCII_Table)->Unit(benchmark::kMillisecond);
 // it only on a later pass, which would flatter it.)
 void BM_Open_Bare_Window(benchmark::State& state) {
     const QString text = ASCII_Table_Text::Table();
-    const QFont font = ASCII_Font();
+    const QFont font = ASCII_Table::Table_Font();
     for (auto _ : state) {
         auto window = std::make_unique<QWidget>();
         auto* box = new QPlainTextEdit(window.get());
@@ -107,12 +108,16 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
+    // A logged failure goes to a throw-away world, not beside the program.
+    const Test_World world;
+    world.Enter();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    world.Point_Log_Here();
     // The offscreen platform warns on every raise(); printing that would be
     // timed with the window.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    Install_ASCII_Font_Substitutions();
+    Install_Font_Substitutions();
 
     // Repeated and interleaved, so that a busy machine slows both windows
     // alike; flags given on the command line come later and win.

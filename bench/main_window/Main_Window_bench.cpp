@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Start-up of the main window (its nine conversions included) and one
 // conversion command per row.
-#include "Error_Logging.h"
+#include "Application_Setup.h"
 #include "Message_Box.h"
 #include "Number_Field.h"
 #include "Tessaly.h"
+#include "Test_World.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 
@@ -38,13 +38,12 @@ BENCHMARK(Convert_Row)->DenseRange(0, 8)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
     // The window records its version in the settings store and may write a
     // log: keep both away from the user's real files.
-    QTemporaryDir home;
+    const Test_World world;
+    world.Enter();
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    setenv("XDG_CONFIG_HOME", home.path().toLocal8Bit().constData(), 1);
     QApplication application(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Harrowmere"));
-    QApplication::setApplicationName(QStringLiteral("Tessaly"));
-    Error_Logging::Set_Log_Folders(home.path(), home.path());
+    Set_Up_Application();
+    world.Point_Log_Here();
     Message_Box::Set_Handler([](const QString&) {});
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

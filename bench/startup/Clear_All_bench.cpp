@@ -4,13 +4,12 @@
 // toggles on, every status long) and from rows already at 0. Target: under
 // 5 ms for the full reset.
 #include "Application_Setup.h"
-#include "Error_Logging.h"
 #include "Message_Box.h"
 #include "Number_Field.h"
 #include "Tessaly.h"
+#include "Test_World.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <array>
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -118,13 +117,12 @@ private:
 int main(int argc, char** argv) {
     // The window records its version in the settings store and may write a
     // log: keep both away from the user's real files.
-    QTemporaryDir home;
+    const Test_World world;
+    world.Enter();
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    setenv("HOME", home.path().toLocal8Bit().constData(), 1);
-    setenv("XDG_CONFIG_HOME", home.path().toLocal8Bit().constData(), 1);
     QApplication application(argc, argv);
     Set_Up_Application(); // the program's names, style and fonts
-    Error_Logging::Set_Log_Folders(home.path(), home.path());
+    world.Point_Log_Here();
     Message_Box::Set_Handler([](const QString&) {});
     benchmark::Initialize(&argc, argv);
     Target_Reporter reporter;

@@ -8,6 +8,7 @@
 //   bench_startup [--rounds=N] [--no-callgrind]
 #include "Child_Process.h"
 #include "Instruction_Count.h"
+#include "Test_World.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -92,14 +93,10 @@ int main(int argc, char** argv) {
     const std::string tessaly = (folder / "bench_startup_tessaly").string();
     const std::string baseline = (folder / "bench_startup_bare").string();
 
-    std::string root_pattern = (fs::temp_directory_path() / "tessaly-bench-XXXXXX").string();
-    const fs::path root = mkdtemp(root_pattern.data());
-    fs::create_directories(root / "home/.config");
-    const std::map<std::string, std::string> environment{
-        {"QT_QPA_PLATFORM", "offscreen"},
-        {"HOME", (root / "home").string()},
-        {"XDG_CONFIG_HOME", (root / "home/.config").string()},
-    };
+    const Test_World world(Test_World::Xdg::Folders, "tessaly-bench");
+    std::map<std::string, std::string> environment = world.Variables();
+    environment["QT_QPA_PLATFORM"] = "offscreen";
+    const fs::path root = world.Root().toStdString();
 
     const std::string load_before = Load_Average();
     Samples tessaly_samples, baseline_samples, discarded;
@@ -122,7 +119,6 @@ int main(int argc, char** argv) {
             Callgrind_Instructions(baseline, environment, (root / "bare.callgrind").string());
     }
     const std::string load_after = Load_Average();
-    fs::remove_all(root);
 
     std::printf("Start-up to the first painted main window, offscreen platform, %d interleaved "
                 "pairs after %d warm-up pairs; load average before %s, after %s; %u cores\n",

@@ -1,20 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "Test_Environment.h"
 
-#include "Error_Logging.h"
 #include "Message_Box.h"
+#include "Test_World.h"
 
-#include <QDir>
 #include <QFile>
 #include <cstdlib>
-#include <string>
+#include <memory>
 
 namespace Test_Environment {
 namespace {
 
-QString& Root_Slot() {
-    static QString root;
-    return root;
+std::unique_ptr<Test_World>& World() {
+    static std::unique_ptr<Test_World> world;
+    return world;
 }
 
 QStringList& Recorded_Messages() {
@@ -22,48 +21,31 @@ QStringList& Recorded_Messages() {
     return messages;
 }
 
-void Set(const char* name, const QString& value) {
-    QDir().mkpath(value);
-    setenv(name, QFile::encodeName(value).constData(), 1);
-}
-
 } // namespace
 
 void Prepare_Process() {
-    std::string pattern = "/tmp/tessaly-test-XXXXXX";
-    const char* made = mkdtemp(pattern.data());
-    Root_Slot() = QString::fromLocal8Bit(made ? made : "/tmp");
+    World() = std::make_unique<Test_World>(Test_World::Xdg::Folders, "tessaly-test");
+    World()->Enter();
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    Set("HOME", Root() + "/home");
-    Set("XDG_CONFIG_HOME", Root() + "/home/.config");
-    Set("XDG_DATA_HOME", Root() + "/home/.local/share");
-    Set("XDG_CACHE_HOME", Root() + "/home/.cache");
-    Set("XDG_STATE_HOME", Root() + "/home/.local/state");
-    Set("XDG_RUNTIME_DIR", Root() + "/runtime");
-    QFile::setPermissions(Root() + "/runtime",
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 void Prepare_Application() {
-    QDir().mkpath(Program_Folder());
-    QDir().mkpath(Fallback_Folder());
-    Error_Logging::Set_Log_Folders(Program_Folder(), Fallback_Folder());
+    World()->Point_Log_Here();
     Message_Box::Set_Handler([](const QString& text) { Recorded_Messages().append(text); });
 }
 
 void Clean_Up() {
-    if (Root().startsWith("/tmp/tessaly-test-"))
-        QDir(Root()).removeRecursively();
+    World().reset();
 }
 
 QString Root() {
-    return Root_Slot();
+    return World()->Root();
 }
 QString Program_Folder() {
-    return Root() + "/program";
+    return World()->Program_Folder();
 }
 QString Fallback_Folder() {
-    return Root() + "/home/.local/share/Harrowmere/Tessaly";
+    return World()->Fallback_Folder();
 }
 
 QStringList Messages() {
@@ -74,7 +56,7 @@ void Clear_Messages() {
 }
 
 QStringList Log_Lines() {
-    QFile file(Program_Folder() + "/Application Log.txt");
+    QFile file(World()->Program_Log());
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QStringList lines = QString::fromLocal8Bit(file.readAll()).split("\r\n");
@@ -84,7 +66,7 @@ QStringList Log_Lines() {
 }
 
 void Clear_Log() {
-    QFile::remove(Program_Folder() + "/Application Log.txt");
+    QFile::remove(World()->Program_Log());
 }
 
 } // namespace Test_Environment

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The isolated world every test program runs in: a temporary home with its
-// own settings, data and log folders, and message boxes that are recorded
-// instead of shown.
+// The isolated world every test program runs in (a Test_World): a temporary
+// home with its own settings, data and log folders, and message boxes that
+// are recorded instead of shown.
 #pragma once
 
 #include <QString>

@@ -92,3 +92,19 @@ QString Stored_Version(const Fault_Scenario& scenario) {
 QString Running_Version() {
     return QString::fromStdString(App_Identity::Version_Text());
 }
+
+namespace {
+
+// Where the checkout lives must not fail a fault test: when the probe cannot
+// run at all, every test is skipped with the reason.
+class Probe_Reachable : public testing::Environment {
+    void SetUp() override {
+        if (const QString reason = Fault_Scenario::Probe_Unreachable(); !reason.isEmpty())
+            GTEST_SKIP() << reason.toStdString();
+    }
+};
+
+[[maybe_unused]] testing::Environment* const probe_reachable =
+    testing::AddGlobalTestEnvironment(new Probe_Reachable);
+
+} // namespace

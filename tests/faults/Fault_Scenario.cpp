@@ -6,10 +6,96 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <algorithm>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+
+QStringList Probe_Report::Values(const QString& name) const {
+    QStringList values = lines.values(name);
+    std::reverse(values.begin(), values.end()); // QMultiMap gives the latest first
+    return values;
+}
+
+Probe_Report Probe_Report::Parse(const QByteArray& output) {
+    Probe_Report report;
+    for (const QByteArray& line : output.split('\n')) {
+        const qsizetype tab = line.indexOf('\t');
+        if (tab > 0)
+            report.lines.insert(QString::fromUtf8(line.left(tab)),
+                                QString::fromUtf8(line.mid(tab + 1)));
+    }
+    return report;
+}
+
+std::string Describe(const Probe_Report& report) {
+    std::string text = "started " + std::to_string(report.started) + ", in time " +
+                       std::to_string(report.finished_in_time) + ", crashed " +
+                       std::to_string(report.crashed) + ", exit code " +
+                       std::to_string(report.exit_code) + "\n";
+    return text + report.errors.toStdString();
+}
+
+namespace File_Snapshot {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::optional<Entry> Entry_Of(const fs::path& path) {
+    struct stat status {};
+    if (lstat(path.c_str(), &status) != 0)
+        return std::nullopt;
+    Entry entry;
+    entry.kind = S_ISDIR(status.st_mode)   ? 'd'
+                 : S_ISREG(status.st_mode) ? 'f'
+                 : S_ISLNK(status.st_mode) ? 'l'
+                                           : 'o';
+    entry.size = S_ISREG(status.st_mode) ? static_cast<std::uintmax_t>(status.st_size) : 0;
+    entry.modified_ns =
+        std::int64_t(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec;
+    entry.permissions = status.st_mode & 07777;
+    return entry;
+}
+
+} // namespace
+
+Snapshot Take(const QString& root, const QStringList& skipped) {
+    Snapshot snapshot;
+    const fs::path base(root.toStdString());
+    std::error_code error;
+    fs::recursive_directory_iterator walk(base, fs::directory_options::skip_permission_denied,
+                                          error);
+    for (; !error && walk != fs::recursive_directory_iterator(); walk.increment(error)) {
+        const QString relative =
+            QString::fromStdString(walk->path().lexically_relative(base).generic_string());
+        if (skipped.contains(relative)) {
+            walk.disable_recursion_pending();
+            continue;
+        }
+        if (const auto entry = Entry_Of(walk->path()))
+            snapshot[relative] = *entry;
+    }
+    if (const auto entry = Entry_Of(base))
+        snapshot[QStringLiteral(".")] = *entry;
+    return snapshot;
+}
+
+QStringList Changed_Paths(const Snapshot& before, const Snapshot& after) {
+    std::set<QString> changed;
+    for (const auto& [path, entry] : before) {
+        const auto found = after.find(path);
+        if (found == after.end() || !(found->second == entry))
+            changed.insert(path);
+    }
+    for (const auto& [path, entry] : after)
+        if (!before.contains(path))
+            changed.insert(path);
+    return QStringList(changed.begin(), changed.end());
+}
+
+} // namespace File_Snapshot
 
 namespace {
 
@@ -42,70 +128,84 @@ QString Setpriv() {
     return QStandardPaths::findExecutable(QStringLiteral("setpriv"));
 }
 
-bool Can_Run_As_Probe_User() {
+bool Runs_As_Probe_User(const QStringList& command) {
     if (Setpriv().isEmpty())
         return false;
     QProcess process;
-    process.start(Setpriv(), Drop_To_Probe_User() << QStringLiteral("true"));
+    process.start(Setpriv(), Drop_To_Probe_User() + command);
     return process.waitForFinished() && process.exitStatus() == QProcess::NormalExit &&
            process.exitCode() == 0;
 }
 
-void For_Each_Entry(const QString& root, void (*action)(const char* path)) {
-    const fs::path base(root.toStdString());
-    action(base.c_str());
+// The probe user must reach the probe along its whole path, which a checkout
+// in a private folder (a home of mode 0700, say) does not let it: it runs a
+// copy in a folder of its own, one per test program.
+class Probe_Copy {
+public:
+    Probe_Copy() {
+        std::string pattern = "/tmp/tessaly-probe-XXXXXX";
+        if (!mkdtemp(pattern.data()))
+            return;
+        folder_ = pattern;
+        const fs::path copy = folder_ / fs::path(TESSALY_FAULT_PROBE).filename();
+        std::error_code error;
+        fs::copy_file(TESSALY_FAULT_PROBE, copy, error);
+        chmod(folder_.c_str(), 0755);
+        chmod(copy.c_str(), 0755);
+        if (!error)
+            path_ = QString::fromStdString(copy.string());
+    }
+    ~Probe_Copy() {
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+    }
+    Probe_Copy(const Probe_Copy&) = delete;
+    Probe_Copy& operator=(const Probe_Copy&) = delete;
+    QString Path() const { return path_; }
+
+private:
+    fs::path folder_;
+    QString path_;
+};
+
+QString Probe_Program() {
+    if (!Running_As_Root())
+        return QStringLiteral(TESSALY_FAULT_PROBE);
+    static const Probe_Copy copy;
+    return copy.Path();
+}
+
+void Give_To_Probe_User(const QString& root) {
+    const fs::path base(QFile::encodeName(root).toStdString());
+    [[maybe_unused]] int ignored = lchown(base.c_str(), Probe_User, Probe_Group);
     std::error_code error;
     for (fs::recursive_directory_iterator walk(base, error);
          !error && walk != fs::recursive_directory_iterator(); walk.increment(error))
-        action(walk->path().c_str());
-}
-
-void Give_To_Probe_User(const char* path) {
-    [[maybe_unused]] const int ignored = lchown(path, Probe_User, Probe_Group);
-}
-
-// Folders a test made read-only must be opened again for the clean-up.
-void Open_Folder(const char* path) {
-    struct stat status {};
-    if (lstat(path, &status) == 0 && S_ISDIR(status.st_mode))
-        chmod(path, (status.st_mode & 07777) | S_IRWXU);
+        ignored = lchown(walk->path().c_str(), Probe_User, Probe_Group);
 }
 
 } // namespace
 
-Fault_Scenario::Fault_Scenario() {
-    std::string pattern = "/tmp/tessaly-faults-XXXXXX";
-    if (const char* made = mkdtemp(pattern.data()))
-        root_ = QString::fromLocal8Bit(made);
-    chmod(pattern.c_str(), 0755); // the probe user must reach its world
-    Make_Folder(Home());
-    Make_Folder(Program_Folder());
-    Make_Folder(root_ + QStringLiteral("/runtime"));
-    Set_Mode(root_ + QStringLiteral("/runtime"), 0700);
-}
-
-Fault_Scenario::~Fault_Scenario() {
-    if (!root_.startsWith(QStringLiteral("/tmp/tessaly-faults-")))
-        return;
-    For_Each_Entry(root_, Open_Folder); // each folder is opened before the walk enters it
-    QDir(root_).removeRecursively();
+Fault_Scenario::Fault_Scenario() : Test_World(Xdg::Home_Only, "tessaly-faults") {
+    Set_Mode(Root(), 0755); // the probe user must reach its world
 }
 
 bool Fault_Scenario::Permissions_Apply() {
     if (!Running_As_Root())
         return true;
-    static const bool can_drop = Can_Run_As_Probe_User();
+    static const bool can_drop = Runs_As_Probe_User({QStringLiteral("true")});
     return can_drop;
 }
 
-QString Fault_Scenario::Settings_File() const {
-    return Home() + QStringLiteral("/.config/Harrowmere/Tessaly.conf");
+QString Fault_Scenario::Probe_Unreachable() {
+    if (!Running_As_Root() || !Permissions_Apply())
+        return {};
+    if (Probe_Program().isEmpty())
+        return QStringLiteral("cannot copy the probe to /tmp, where the user nobody could run it");
+    if (!Runs_As_Probe_User({QStringLiteral("test"), QStringLiteral("-x"), Probe_Program()}))
+        return QStringLiteral("the user nobody cannot run the probe's copy ") + Probe_Program();
+    return {};
 }
-
-QString Fault_Scenario::Fallback_Folder() const {
-    return Home() + QStringLiteral("/.local/share/Harrowmere/Tessaly");
-}
-
 void Fault_Scenario::Write_File(const QString& path, const QByteArray& content) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
@@ -142,7 +242,7 @@ QString Fault_Scenario::Platform() const {
         return QStringLiteral("xcb");
     if (!screen_)
         return QStringLiteral("offscreen");
-    const QString file = root_ + QStringLiteral("/screens.json");
+    const QString file = Root() + QStringLiteral("/screens.json");
     const QString screens =
         QStringLiteral(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": %1,)"
                        R"( "height": %2, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
@@ -157,7 +257,7 @@ QString Fault_Scenario::Platform() const {
 // The probe, inside an X server of its own when asked, as the probe user when
 // this process is root.
 QStringList Fault_Scenario::Command() const {
-    QStringList command{QStringLiteral(TESSALY_FAULT_PROBE), Program_Folder()};
+    QStringList command{Probe_Program(), Program_Folder()};
     if (x_server_)
         command = QStringList{Xvfb_Run(), QStringLiteral("--auto-servernum"),
                               QStringLiteral("--server-args=-screen 0 %1x%2x24")
@@ -169,28 +269,19 @@ QStringList Fault_Scenario::Command() const {
     return command;
 }
 
-void Fault_Scenario::Hand_Over_To_Probe_User() {
-    if (Running_As_Root())
-        For_Each_Entry(root_, Give_To_Probe_User);
-}
-
 Probe_Report Fault_Scenario::Run_Probe() {
     const QString platform = Platform();
-    Hand_Over_To_Probe_User();
+    if (Running_As_Root())
+        Give_To_Probe_User(Root());
     const QStringList skipped{QStringLiteral("runtime")};
-    const File_Snapshot::Snapshot before = File_Snapshot::Take(root_, skipped);
+    const File_Snapshot::Snapshot before = File_Snapshot::Take(Root(), skipped);
 
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name :
-         {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
-        environment.remove(QString::fromLatin1(name));
-    environment.insert(QStringLiteral("HOME"), Home());
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), root_ + QStringLiteral("/runtime"));
+    QProcessEnvironment environment = Child_Environment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
 
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(root_); // a stray write to the working folder shows up too
+    process.setWorkingDirectory(Root()); // a stray write to the working folder shows up too
     QStringList command = Command();
     process.start(command.takeFirst(), command);
 
@@ -206,6 +297,6 @@ Probe_Report Fault_Scenario::Run_Probe() {
     report.errors = process.readAllStandardError();
     report.crashed = process.exitStatus() == QProcess::CrashExit;
     report.exit_code = process.exitCode();
-    changed_ = File_Snapshot::Changed_Paths(before, File_Snapshot::Take(root_, skipped));
+    changed_ = File_Snapshot::Changed_Paths(before, File_Snapshot::Take(Root(), skipped));
     return report;
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
+// The monkey's driver, the random texts it types and pastes, its seed and its
+// crash report.
 #include "Monkey.h"
 
 #include "Number_Field.h"
-#include "Row_Check.h"
 #include "Tessaly.h"
 
 #include <QApplication>
@@ -15,17 +16,270 @@
 #include <QPushButton>
 #include <QTest>
 #include <array>
+#include <charconv>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
+#include <unistd.h>
+
+namespace Random_Text {
+namespace {
+
+// Characters that are not plain ASCII but reach a field through a keyboard
+// layout, an input method or the clipboard.
+constexpr std::array<char32_t, 22> Unicode_Characters{
+    0x00E9,  // e acute
+    0x00A0,  // no-break space
+    0x0301,  // combining acute accent
+    0x0660,  // Arabic-Indic digit zero
+    0x0669,  // Arabic-Indic digit nine
+    0x06F5,  // extended Arabic-Indic digit five
+    0xFF11,  // full-width digit one
+    0xFF21,  // full-width A
+    0x200E,  // left-to-right mark
+    0x200F,  // right-to-left mark
+    0x202E,  // right-to-left override
+    0x202C,  // pop directional formatting
+    0x200D,  // zero-width joiner
+    0xFEFF,  // byte order mark
+    0x0000,  // NUL
+    0x4E00,  // a CJK ideograph
+    0x05D0,  // Hebrew alef
+    0x1F600, // grinning face
+    0x1F4A9, // pile of poo
+    0x1F1E9, // regional indicator D (half a flag)
+    0x1D7D9, // mathematical double-struck digit one
+    0x2212,  // minus sign
+};
+
+constexpr char Number_Characters[] = "0123456789-+.,eE \t";
+constexpr char Hex_Characters[] = "0123456789ABCDEFabcdef";
+
+QString From_Code(char32_t code) {
+    return QString::fromUcs4(&code, 1);
+}
+
+QChar Ascii_From(Engine& engine, const char* pool, int size) {
+    return QLatin1Char(pool[Between(engine, 0, size - 1)]);
+}
+
+enum class Kind { Digits, Number, Hex, Unicode, Mixed, Lone_Surrogate, Kinds };
+
+void Append(Engine& engine, Kind kind, QString& text) {
+    switch (kind) {
+    case Kind::Digits:
+        text += QLatin1Char(static_cast<char>('0' + Between(engine, 0, 9)));
+        break;
+    case Kind::Number:
+        text += Ascii_From(engine, Number_Characters, sizeof Number_Characters - 1);
+        break;
+    case Kind::Hex:
+        text += Ascii_From(engine, Hex_Characters, sizeof Hex_Characters - 1);
+        break;
+    case Kind::Unicode:
+        text += From_Code(Unicode_Characters[static_cast<std::size_t>(
+            Between(engine, 0, static_cast<int>(Unicode_Characters.size()) - 1))]);
+        break;
+    case Kind::Mixed:
+        Append(engine, static_cast<Kind>(Between(engine, 0, static_cast<int>(Kind::Unicode))),
+               text);
+        break;
+    case Kind::Lone_Surrogate: // what a careless clipboard owner may hand over
+        text += Chance(engine, 0.1) ? QChar(static_cast<char16_t>(0xD800 + Between(engine, 0, 15)))
+                                    : QChar(QLatin1Char('7'));
+        break;
+    case Kind::Kinds:
+        break;
+    }
+}
+
+} // namespace
+
+QString Number_Text(Engine& engine) {
+    // The edges of the rows' ranges, of 32-bit integers and of the plain
+    // number text, where a comparison written one off shows.
+    static constexpr std::array<const char*, 30> Edges{
+        "0",          "1",           "-1",          "127",
+        "128",        "-128",        "-129",        "255",
+        "256",        "32767",       "32768",       "-32768",
+        "-32769",     "65535",       "65536",       "2147483647",
+        "2147483648", "-2147483648", "-2147483649", "4294967295",
+        "4294967296", "0.5",         "2.5",         "-0.5",
+        "255.5",      "536870911",   "1E15",        "999999999999999",
+        "0.0001",     "1E-5"};
+    if (Chance(engine, 0.3))
+        return QString::fromLatin1(Edges[static_cast<std::size_t>(
+            Between(engine, 0, static_cast<int>(Edges.size()) - 1))]);
+    QString text;
+    if (Chance(engine, 0.3))
+        text += Chance(engine, 0.7) ? QLatin1Char('-') : QLatin1Char('+');
+    const int digits = Between(engine, 1, 20);
+    for (int i = 0; i < digits; ++i) {
+        text += QLatin1Char(static_cast<char>('0' + Between(engine, 0, 9)));
+        if (Chance(engine, 0.05))
+            text += QLatin1Char(',');
+    }
+    if (Chance(engine, 0.3)) {
+        text += QLatin1Char('.');
+        const int fraction = Between(engine, 0, 6);
+        for (int i = 0; i < fraction; ++i)
+            text += QLatin1Char(static_cast<char>('0' + Between(engine, 0, 9)));
+    }
+    if (Chance(engine, 0.2))
+        text += QStringLiteral("E%1%2")
+                    .arg(Chance(engine, 0.5) ? QStringLiteral("-") : QString())
+                    .arg(Between(engine, 0, 330));
+    if (Chance(engine, 0.1))
+        text = QStringLiteral("  ") + text + QStringLiteral("\t");
+    return text;
+}
+
+int Between(Engine& engine, int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(engine);
+}
+
+bool Chance(Engine& engine, double probability) {
+    return std::bernoulli_distribution(probability)(engine);
+}
+
+QString Typed_Character(Engine& engine) {
+    const int pick = Between(engine, 0, 99);
+    QString text;
+    if (pick < 45)
+        Append(engine, Kind::Digits, text);
+    else if (pick < 55)
+        text = QStringLiteral("-");
+    else if (pick < 70)
+        Append(engine, Kind::Hex, text);
+    else if (pick < 85)
+        text = QLatin1Char(static_cast<char>(Between(engine, 0x20, 0x7E)));
+    else
+        Append(engine, Kind::Unicode, text);
+    return text;
+}
+
+int Paste_Length(Engine& engine) {
+    const int pick = Between(engine, 0, 99);
+    if (pick < 70)
+        return Between(engine, 0, 40);
+    if (pick < 95)
+        return Between(engine, 41, 40000);
+    return Between(engine, 40001, 1 << 20);
+}
+
+QString Paste_Text(Engine& engine, int longest) {
+    const auto kind = static_cast<Kind>(Between(engine, 0, static_cast<int>(Kind::Kinds) - 1));
+    if (kind == Kind::Number && longest <= 40 && Chance(engine, 0.7))
+        return Number_Text(engine).left(longest);
+    QString text;
+    text.reserve(longest + 1);
+    if (kind == Kind::Digits && Chance(engine, 0.3)) // leading zeros keep a long text numeric
+        text.fill(QLatin1Char('0'), Between(engine, 0, longest));
+    while (text.size() < longest)
+        Append(engine, kind, text);
+    text.truncate(longest); // an emoji may have crossed the end
+    return text;
+}
+
+} // namespace Random_Text
+
+namespace Monkey_Seed {
+namespace {
+
+template <typename Number> bool Read(const char* variable, Number& number) {
+    const char* text = std::getenv(variable);
+    if (!text || !*text)
+        return false;
+    const char* end = text + std::strlen(text);
+    const auto [stop, error] = std::from_chars(text, end, number);
+    return error == std::errc() && stop == end;
+}
+
+} // namespace
+
+std::uint64_t Seed() {
+    std::uint64_t seed = 0;
+    if (Read(Seed_Variable, seed))
+        return seed;
+    std::random_device device;
+    return (std::uint64_t{device()} << 32) | device();
+}
+
+int Events(int default_count) {
+    int count = 0;
+    return Read(Events_Variable, count) && count > 0 ? count : default_count;
+}
+
+std::string Replay_Hint(std::uint64_t seed, const std::string& test_name) {
+    return "seed " + std::to_string(seed) + " (replay: " + Seed_Variable + "=" +
+           std::to_string(seed) + " tests/monkey/monkey_test --gtest_filter=" + test_name + ")";
+}
+
+} // namespace Monkey_Seed
+
+namespace Crash_Report {
+namespace {
+
+constexpr std::array<int, 5> Fatal_Signals{SIGSEGV, SIGABRT, SIGFPE, SIGBUS, SIGILL};
+
+char seed_text[160];
+volatile std::sig_atomic_t event_index = -1;
+
+// Only async-signal-safe calls from here on: write(2) and a hand-made number.
+void Write_Number(long number) {
+    if (number < 0) {
+        [[maybe_unused]] const auto written = write(STDERR_FILENO, "start-up", 8);
+        return;
+    }
+    char digits[24];
+    int length = 0;
+    do {
+        digits[sizeof digits - 1 - static_cast<std::size_t>(length++)] =
+            static_cast<char>('0' + number % 10);
+        number /= 10;
+    } while (number > 0);
+    [[maybe_unused]] const auto written =
+        write(STDERR_FILENO, digits + sizeof digits - length, static_cast<std::size_t>(length));
+}
+
+void On_Fatal_Signal(int signal_number) {
+    [[maybe_unused]] auto written = write(STDERR_FILENO, seed_text, std::strlen(seed_text));
+    Write_Number(event_index);
+    written = write(STDERR_FILENO, "\n", 1);
+    std::signal(signal_number, SIG_DFL);
+    std::raise(signal_number);
+}
+
+} // namespace
+
+void Arm(std::uint64_t seed) {
+    std::snprintf(seed_text, sizeof seed_text,
+                  "\nmonkey: crashed with seed %llu (replay with TESSALY_MONKEY_SEED=%llu) at "
+                  "event ",
+                  static_cast<unsigned long long>(seed), static_cast<unsigned long long>(seed));
+    event_index = -1;
+    for (const int signal_number : Fatal_Signals)
+        std::signal(signal_number, On_Fatal_Signal);
+}
+
+void At_Event(int index) {
+    event_index = index;
+}
+
+void Disarm() {
+    for (const int signal_number : Fatal_Signals)
+        std::signal(signal_number, SIG_DFL);
+}
+
+} // namespace Crash_Report
 
 namespace {
 
 using Random_Text::Between;
 using Random_Text::Chance;
 
-constexpr int Row_Count = 9;
-constexpr int Grid_Count = 6;
-constexpr int Clear_All_Button = 9;
-constexpr std::array<int, Grid_Count> Grid_Widths{8, 16, 32, 8, 16, 32};
 constexpr std::size_t History_Length = 30;
 
 // Whether a row's key filter drops a typed character, as the rows are meant
@@ -111,14 +365,18 @@ QString Monkey::Recent_Events() const {
 }
 
 int Monkey::Random_Row() {
-    return Between(engine_, 0, Row_Count - 1);
+    return Between(engine_, 0, Rows::Count - 1);
+}
+
+int Monkey::Random_Toggle_Bit(int grid) {
+    return Between(engine_, 0, Rows::Grid_At(grid).width - 1);
 }
 
 // Mostly the field that has the focus, as a user keeps typing where the
 // caret is; another field gets the focus first, as a click or Tab gives it.
 int Monkey::Typing_Row() {
     QWidget* focus = QApplication::focusWidget();
-    for (int row = 0; row < Row_Count; ++row)
+    for (int row = 0; row < Rows::Count; ++row)
         if (window_.NumIn(row) == focus && Chance(engine_, 0.8))
             return row;
     const int row = Random_Row();
@@ -353,9 +611,8 @@ QString Monkey::Tab() {
 }
 
 QString Monkey::Click_Toggle() {
-    const int grid = Between(engine_, 0, Grid_Count - 1);
-    const int bit = Between(engine_, 0, Grid_Widths[static_cast<std::size_t>(grid)] - 1);
-    QCheckBox* toggle = window_.Toggle(grid, bit);
+    const int grid = Between(engine_, 0, Rows::Grid_Count - 1);
+    QCheckBox* toggle = window_.Toggle(grid, Random_Toggle_Bit(grid));
     Describe(QStringLiteral("click %1").arg(toggle->objectName()));
     Timed([&] { QTest::mouseClick(toggle, Qt::LeftButton, {}, toggle->rect().center()); });
     return Grid_Disagreement(grid, Snapshot(window_, grid));
@@ -365,11 +622,11 @@ QString Monkey::Space_On_Focus() {
     QWidget* target = Focus_Or_Field();
     Describe(QStringLiteral("Space on %1").arg(target->objectName()));
     const auto press = [&] { QTest::keyClick(target, Qt::Key_Space); };
-    for (int row = 0; row < Clear_All_Button; ++row)
+    for (int row = 0; row < Rows::Count; ++row)
         if (target == window_.PB(row))
             return Checked_Conversion(row, press);
-    for (int grid = 0; grid < Grid_Count; ++grid)
-        for (int bit = 0; bit < Grid_Widths[static_cast<std::size_t>(grid)]; ++bit)
+    for (int grid = 0; grid < Rows::Grid_Count; ++grid)
+        for (int bit = 0; bit < Rows::Grid_At(grid).width; ++bit)
             if (target == window_.Toggle(grid, bit)) {
                 Timed(press);
                 return Grid_Disagreement(grid, Snapshot(window_, grid));
@@ -386,11 +643,11 @@ QString Monkey::Click_Button() {
 
 QString Monkey::Clear_All() {
     Describe(QStringLiteral("click Clear All"));
-    std::array<Row_Snapshot, Row_Count> before;
-    for (int row = 0; row < Row_Count; ++row)
+    std::array<Row_Snapshot, Rows::Count> before;
+    for (int row = 0; row < Rows::Count; ++row)
         before[static_cast<std::size_t>(row)] = Snapshot(window_, row);
-    Timed([&] { QTest::mouseClick(window_.PB(Clear_All_Button), Qt::LeftButton); });
-    for (int row = 0; row < Row_Count; ++row) {
+    Timed([&] { QTest::mouseClick(window_.PB(Rows::Clear_All), Qt::LeftButton); });
+    for (int row = 0; row < Rows::Count; ++row) {
         const Row_Snapshot after = Snapshot(window_, row);
         const Row_Snapshot& was = before[static_cast<std::size_t>(row)];
         if (after.field != was.field || after.status != was.status || after.toggles != was.toggles)
@@ -416,16 +673,15 @@ void Monkey::Post_Random_Input() {
                      .arg(row));
         Post_Key(window_.NumIn(row), key, text);
     } else if (pick < 75) {
-        const int grid = Between(engine_, 0, Grid_Count - 1);
-        QCheckBox* toggle = window_.Toggle(
-            grid, Between(engine_, 0, Grid_Widths[static_cast<std::size_t>(grid)] - 1));
+        const int grid = Between(engine_, 0, Rows::Grid_Count - 1);
+        QCheckBox* toggle = window_.Toggle(grid, Random_Toggle_Bit(grid));
         Describe(QStringLiteral("  queued: click %1").arg(toggle->objectName()));
         Post_Click(toggle);
     } else {
-        const int button = pick < 90 ? Random_Row() : Clear_All_Button;
+        const int button = pick < 90 ? Random_Row() : Rows::Clear_All;
         Describe(QStringLiteral("  queued: click PB_%1").arg(button));
         Post_Click(window_.PB(button));
-        posted_clear_all_ = posted_clear_all_ || button == Clear_All_Button;
+        posted_clear_all_ = posted_clear_all_ || button == Rows::Clear_All;
     }
 }
 
@@ -435,7 +691,7 @@ QString Monkey::Reset_With_Input() {
     Describe(QStringLiteral("reset with queued input"));
     QTimer& timer = window_.Timer_Delay_Reset();
     if (!timer.isActive())
-        Timed([&] { QTest::mouseClick(window_.PB(Clear_All_Button), Qt::LeftButton); });
+        Timed([&] { QTest::mouseClick(window_.PB(Rows::Clear_All), Qt::LeftButton); });
     posted_clear_all_ = false;
     const int queued = Between(engine_, 1, 8);
     for (int i = 0; i < queued; ++i)
@@ -457,7 +713,7 @@ QString Monkey::Reset_With_Input() {
 QString Monkey::Wait_For_Reset() {
     Describe(QStringLiteral("Clear All and wait for the tick"));
     if (!window_.Timer_Delay_Reset().isActive())
-        Timed([&] { QTest::mouseClick(window_.PB(Clear_All_Button), Qt::LeftButton); });
+        Timed([&] { QTest::mouseClick(window_.PB(Rows::Clear_All), Qt::LeftButton); });
     const int ticks = ticks_;
     Timed([&] {
         [[maybe_unused]] const bool fired = QTest::qWaitFor([&] { return ticks_ != ticks; }, 2000);
@@ -472,7 +728,7 @@ QString Monkey::Wait_For_Reset() {
 }
 
 QString Monkey::Every_Row_At_Zero(int first_row) {
-    for (int row = first_row; row < Row_Count; ++row)
+    for (int row = first_row; row < Rows::Count; ++row)
         if (QString problem = Zero_State_Disagreement(row, Snapshot(window_, row));
             !problem.isEmpty())
             return QStringLiteral("after a reset: ") + problem;
@@ -536,7 +792,7 @@ QString Monkey::Final_Enter_In_Every_Row() {
         [[maybe_unused]] const bool fired = QTest::qWaitFor([&] { return ticks_ != ticks; }, 2000);
     }
     QCoreApplication::processEvents();
-    for (int row = 0; row < Row_Count; ++row) {
+    for (int row = 0; row < Rows::Count; ++row) {
         Number_Field* field = window_.NumIn(row);
         field->setFocus(Qt::TabFocusReason);
         Describe(QStringLiteral("final Enter in NumIn_%1").arg(row));

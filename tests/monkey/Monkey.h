@@ -1,21 +1,158 @@
 // SPDX-License-Identifier: MIT
-// Drives a shown main window with random user events from one seed: typing
-// (control codes, Enter, Escape included), clicks on fields, toggles and
-// buttons, "Clear All" with input queued behind its reset, and pastes of up
-// to a megabyte. Every event whose result is known at once is checked.
+// The GUI monkey: random user events on a shown main window from one seed,
+// and the independent reckoning that every event whose result is known at
+// once is held against.
 #pragma once
 
-#include "Log_Watch.h"
-#include "Random_Text.h"
-
+#include <QMap>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <deque>
 #include <optional>
+#include <random>
+#include <string>
 
 class QWidget;
 class Tessaly;
 
+// Texts a user might paste or type: digits, numbers in every notation the
+// parser knows, hexadecimal, and hostile Unicode (NUL, right-to-left marks,
+// emoji, other scripts' digits), from one character up to a megabyte.
+namespace Random_Text {
+
+using Engine = std::mt19937_64;
+
+// A whole number from `low` to `high`, both included.
+int Between(Engine& engine, int low, int high);
+// True with the given probability.
+bool Chance(Engine& engine, double probability);
+
+// One character as a key would type it (a surrogate pair for emoji).
+QString Typed_Character(Engine& engine);
+
+// A number as a person writes or copies it: sign, digits, grouping,
+// fraction, exponent, blanks around.
+QString Number_Text(Engine& engine);
+
+// A text for a paste; `longest` bounds its length in UTF-16 units.
+QString Paste_Text(Engine& engine, int longest);
+
+// The length of the next paste: mostly short, sometimes kilobytes, rarely up
+// to a megabyte.
+int Paste_Length(Engine& engine);
+
+} // namespace Random_Text
+
+// The run's seed: TESSALY_MONKEY_SEED replays a run, otherwise a fresh one.
+// TESSALY_MONKEY_EVENTS makes each run longer (or shorter) than the default.
+namespace Monkey_Seed {
+
+inline constexpr const char* Seed_Variable = "TESSALY_MONKEY_SEED";
+inline constexpr const char* Events_Variable = "TESSALY_MONKEY_EVENTS";
+
+std::uint64_t Seed();
+int Events(int default_count);
+
+// "seed N (replay: TESSALY_MONKEY_SEED=N tests/monkey/monkey_test --gtest_filter=...)"
+std::string Replay_Hint(std::uint64_t seed, const std::string& test_name);
+
+} // namespace Monkey_Seed
+
+// A crash would end the run before the test can print its seed: on a fatal
+// signal, name the seed and the event that was running, then die as before.
+namespace Crash_Report {
+
+void Arm(std::uint64_t seed);
+void At_Event(int index); // cheap: stores the number only
+void Disarm();
+
+} // namespace Crash_Report
+
+// What a row must show after its conversion command has run on the text now
+// in its field, worked out with plain integer and floating-point arithmetic,
+// without the program's own parser or conversion routines.
+struct Expected_Outcome {
+    // The status line's text; nothing when the command fails before writing
+    // it, so that the line keeps its earlier text.
+    std::optional<QString> status;
+    // The toggles, most significant first (rows 0 to 5); nothing when they
+    // keep their earlier states.
+    std::optional<QString> toggles;
+    // The failure number the error log gets; 0 for none.
+    int failure = 0;
+    // Set when the field itself is not what a conversion leaves behind.
+    QString field_problem;
+    // Row 8 beyond 13 significant hexadecimal digits: the decimal value is
+    // only as exact as a double, so the status is compared numerically.
+    std::optional<long double> approximate_decimal;
+};
+
+// `field` is the row's text after the command ran; `decimal_point` the
+// locale's decimal separator that the field's numbers are written with.
+Expected_Outcome Expected_After_Conversion(int row, const QString& field,
+                                           const QString& decimal_point);
+
+// The field's text after the command when the text it ran on is simple
+// enough to know without the program's parser: plain decimals ("-0012.50"
+// becomes "-12.5"), the empty text ("0") and, in the hexadecimal row, texts
+// with letters that no decimal number has ("FF" stays). Nothing otherwise.
+std::optional<QString> Expected_Field(int row, const QString& input, const QString& decimal_point);
+
+// Compares what a row of the window shows with what it must show. Each check
+// gives the empty text when the row agrees, otherwise what differs.
+struct Row_Snapshot {
+    QString field;
+    QString status;
+    QString toggles; // most significant first; empty for rows 6 to 8
+};
+
+Row_Snapshot Snapshot(const Tessaly& window, int row);
+
+// After the row's conversion command: `before` is the row as it was, `input`
+// the text the command ran on, `after` the row as it is now, `new_log_lines`
+// what the error log gained meanwhile.
+QString Conversion_Disagreement(int row, const Row_Snapshot& before, const QString& input,
+                                const Row_Snapshot& after, const QStringList& new_log_lines);
+
+// After a click on a toggle of grid `grid`: the field holds the toggles'
+// value and the status line the field and the toggles.
+QString Grid_Disagreement(int grid, const Row_Snapshot& after);
+
+// After a reset: the field reads "0" and the row shows the conversion of 0.
+QString Zero_State_Disagreement(int row, const Row_Snapshot& after);
+
+// Reads the error log's lines back: "[time][Tessaly][procedure][number][text]".
+struct Log_Entry {
+    QString procedure;
+    int number = 0;
+};
+
+std::optional<Log_Entry> Read_Log_Line(const QString& line);
+
+// A procedure that is one of the main window's trapped handlers, and a
+// number that the program raises.
+bool Is_Known(const Log_Entry& entry);
+
+// Takes the error log's lines as they come, checks that each names a known
+// procedure and number, and empties the log so the next take is small.
+class Log_Watch {
+public:
+    // The lines written since the last take; `problem` names the first line
+    // that is not a known procedure with a known number.
+    QStringList Take(QString& problem);
+
+    // "PB_Click 13: 120, NumIn_GotFocus 6: 2" over every line taken.
+    QString Tally() const;
+
+private:
+    QMap<QString, int> tally_;
+};
+
+// Drives a shown main window with random user events from one seed: typing
+// (control codes, Enter, Escape included), clicks on fields, toggles and
+// buttons, "Clear All" with input queued behind its reset, and pastes of up
+// to a megabyte. Every event whose result is known at once is checked.
 class Monkey {
 public:
     // An event that works longer than this is taken for a hang. Its work is
@@ -100,6 +237,7 @@ private:
     template <typename Action> void Timed(Action act);
 
     int Random_Row();
+    int Random_Toggle_Bit(int grid);
     int Typing_Row();
     QWidget* Focus_Or_Field();
     void Describe(const QString& what);

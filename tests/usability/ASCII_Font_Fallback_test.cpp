@@ -3,9 +3,9 @@
 // these cases with every font of this machine and again with fontconfig
 // restricted to DejaVu, as on a Debian system without fonts-liberation.
 #include "ASCII_Columns.h"
-#include "ASCII_Font.h"
 #include "ASCII_Table.h"
 #include "ASCII_Table_Text.h"
+#include "Application_Setup.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -18,7 +18,7 @@ namespace {
 
 class ASCII_Table_Font : public testing::Test {
 protected:
-    static void SetUpTestSuite() { Install_ASCII_Font_Substitutions(); }
+    static void SetUpTestSuite() { Install_Font_Substitutions(); }
 
     void SetUp() override {
         table = new ASCII_Table;

@@ -4,9 +4,9 @@
 // open scrolled to the ends of its lines, nor move a line's character to the
 // other side of its label.
 #include "ASCII_Columns.h"
-#include "ASCII_Font.h"
 #include "ASCII_Table.h"
 #include "ASCII_Table_Text.h"
+#include "Application_Setup.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -21,7 +21,7 @@ using ASCII_Columns::Labels;
 class ASCII_Table_Right_To_Left : public testing::Test {
 protected:
     void SetUp() override {
-        Install_ASCII_Font_Substitutions();
+        Install_Font_Substitutions();
         QApplication::setLayoutDirection(Qt::RightToLeft);
         table = new ASCII_Table;
         table->show();

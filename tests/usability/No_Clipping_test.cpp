@@ -2,8 +2,8 @@
 // Nothing the user reads in the main window is cut off and the toggles keep
 // their size and shape. ctest runs these cases at the scale factors 1, 1.25,
 // 1.5 and 2 and again without the named fonts' look-alikes.
+#include "Application_Setup.h"
 #include "Clipping_Check.h"
-#include "Main_Window_Fonts.h"
 #include "Tessaly.h"
 #include "Twips.h"
 #include "Widest_Results.h"
@@ -19,7 +19,7 @@ namespace {
 class Main_Window_Texts : public testing::Test {
 protected:
     void SetUp() override {
-        Install_Main_Window_Font_Substitutions();
+        Install_Font_Substitutions();
         window = std::make_unique<Tessaly>();
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -49,7 +49,7 @@ TEST_F(Main_Window_Texts, Nothing_Is_Clipped_With_The_Refusals) {
 
 // Checked once: the frame's border does not move with the scale factor.
 TEST(Frame_Borders, Run_Clear_Of_The_Status_Lines) {
-    Install_Main_Window_Font_Substitutions();
+    Install_Font_Substitutions();
     Tessaly window;
     Show_Widest_Results(window);
     window.show();

@@ -9,34 +9,23 @@
 #include "ASCII_Table.h"
 #include "Application_Setup.h"
 #include "Clipping_Check.h"
-#include "Error_Logging.h"
 #include "Number_Field.h"
 #include "Tessaly.h"
 #include "Test_Palettes.h"
+#include "Test_World.h"
 #include "Widest_Results.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFontInfo>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QStyle>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
-
-// The start-up records its version in the user's settings: keep that, and
-// the error log, away from the real home.
-void Use_Scratch_Home(const QTemporaryDir& home) {
-    const QByteArray path = QFile::encodeName(home.path());
-    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
-        setenv(name, path.constData(), 1);
-}
 
 bool Save(const QPixmap& picture, const QString& path) {
     if (picture.save(path))
@@ -65,8 +54,10 @@ void Describe_Setting(const Tessaly& window, const ASCII_Table& table) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const QTemporaryDir home;
-    Use_Scratch_Home(home);
+    // The start-up records its version in the user's settings: keep that, and
+    // the error log, away from the real home.
+    const Test_World world;
+    world.Enter();
     QApplication application(argc, argv);
     const auto palette =
         argc == 3 ? Test_Palettes::Named(QString::fromLocal8Bit(argv[1])) : std::nullopt;
@@ -79,7 +70,7 @@ int main(int argc, char** argv) {
     const QString prefix = QString::fromLocal8Bit(argv[2]);
     Set_Up_Application();
     QApplication::setPalette(*palette);
-    Error_Logging::Set_Log_Folders(home.path(), home.path());
+    world.Point_Log_Here();
 
     Tessaly window;
     Show_Widest_Results(window);

@@ -1,6 +1,15 @@
 // SPDX-License-Identifier: MIT
-#include "Expected_Outcome.h"
+// The monkey's independent reckoning: what a row must show after a
+// conversion, a toggle click or a reset, and the error log's lines read back.
+#include "Monkey.h"
 
+#include "Number_Field.h"
+#include "Tessaly.h"
+#include "Test_Environment.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLocale>
 #include <QRegularExpression>
 #include <array>
 #include <bit>
@@ -213,4 +222,166 @@ std::optional<QString> Expected_Field(int row, const QString& input, const QStri
     if (match.captured(1) == QStringLiteral("-") && canonical != QStringLiteral("0"))
         canonical.prepend(QLatin1Char('-'));
     return canonical;
+}
+
+namespace {
+
+QString Quoted(const QString& text) {
+    constexpr int Shown_Length = 80; // megabyte texts are cut for the report
+    return QLatin1Char('"') +
+           (text.size() > Shown_Length ? text.left(Shown_Length) + "..." : text) + QLatin1Char('"');
+}
+
+QString Row_Text(int row, const Row_Snapshot& before, const Row_Snapshot& after) {
+    return QStringLiteral("row %1: field %2 -> %3, status %4 -> %5, toggles %6 -> %7")
+        .arg(row)
+        .arg(Quoted(before.field), Quoted(after.field), Quoted(before.status), Quoted(after.status),
+             before.toggles, after.toggles);
+}
+
+QStringList Conversion_Failures(const QStringList& new_log_lines) {
+    QStringList failures;
+    for (const QString& line : new_log_lines) {
+        const auto entry = Read_Log_Line(line);
+        if (entry && entry->procedure == QStringLiteral("PB_Click"))
+            failures << QString::number(entry->number);
+    }
+    return failures;
+}
+
+// Row 8 beyond 13 digits: the decimal part read back must lie within the
+// rounding of a 15-digit text of the exact value.
+bool Decimal_Close_Enough(const QString& status, const QString& prefix, long double exact) {
+    if (!status.startsWith(prefix))
+        return false;
+    QString decimal = status.mid(prefix.size());
+    decimal.replace(QLocale().decimalPoint(), QStringLiteral("."));
+    const std::string text = decimal.toStdString();
+    double shown = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), shown);
+    if (error != std::errc() || end != text.data() + text.size())
+        return false;
+    return std::fabs(static_cast<long double>(shown) - exact) <= exact * 2e-14L;
+}
+
+} // namespace
+
+Row_Snapshot Snapshot(const Tessaly& window, int row) {
+    Row_Snapshot snapshot{window.NumIn(row)->text(), window.Status(row)->text(), {}};
+    if (row < static_cast<int>(Grid_Rows.size()))
+        for (int bit = Grid_Rows[static_cast<std::size_t>(row)].width - 1; bit >= 0; --bit)
+            snapshot.toggles += window.Toggle(row, bit)->isChecked() ? '1' : '0';
+    return snapshot;
+}
+
+QString Conversion_Disagreement(int row, const Row_Snapshot& before, const QString& input,
+                                const Row_Snapshot& after, const QStringList& new_log_lines) {
+    const QString decimal_point = QLocale().decimalPoint();
+    const Expected_Outcome expected = Expected_After_Conversion(row, after.field, decimal_point);
+    const QString where = Row_Text(row, before, after);
+    if (const auto field = Expected_Field(row, input, decimal_point);
+        field && *field != after.field)
+        return QStringLiteral("the field should read %1 after converting %2; ")
+                   .arg(Quoted(*field), Quoted(input)) +
+               where;
+    if (!expected.field_problem.isEmpty())
+        return expected.field_problem + QStringLiteral("; ") + where;
+    const QString wanted_status = expected.status.value_or(before.status);
+    const bool status_agrees =
+        expected.approximate_decimal
+            ? Decimal_Close_Enough(after.status, wanted_status, *expected.approximate_decimal)
+            : after.status == wanted_status;
+    if (!status_agrees)
+        return QStringLiteral("status should be %1; ").arg(Quoted(wanted_status)) + where;
+    if (after.toggles != expected.toggles.value_or(before.toggles))
+        return QStringLiteral("toggles should be %1; ")
+                   .arg(expected.toggles.value_or(before.toggles)) +
+               where;
+    const QStringList failures = Conversion_Failures(new_log_lines);
+    const QStringList wanted_failures =
+        expected.failure ? QStringList{QString::number(expected.failure)} : QStringList{};
+    if (failures != wanted_failures)
+        return QStringLiteral("logged failures [%1], expected [%2]; ")
+                   .arg(failures.join(','), wanted_failures.join(',')) +
+               where;
+    return {};
+}
+
+QString Grid_Disagreement(int grid, const Row_Snapshot& after) {
+    bool read = false;
+    const std::uint64_t pattern = after.toggles.toULongLong(&read, 2);
+    const Grid_Row& row = Grid_Rows[static_cast<std::size_t>(grid)];
+    const int width = row.width;
+    long long value = static_cast<long long>(pattern);
+    if (row.is_signed && (pattern >> (width - 1)) & 1)
+        value -= 1LL << width; // two's complement
+    const QString wanted_field = QString::number(value);
+    const QString wanted_status = wanted_field + QStringLiteral(" = ") + after.toggles;
+    if (!read || after.field != wanted_field || after.status != wanted_status)
+        return QStringLiteral("grid %1 should show %2 and %3; ")
+                   .arg(grid)
+                   .arg(Quoted(wanted_field), Quoted(wanted_status)) +
+               Row_Text(grid, after, after);
+    return {};
+}
+
+QString Zero_State_Disagreement(int row, const Row_Snapshot& after) {
+    if (after.field != QStringLiteral("0"))
+        return QStringLiteral("the field should read \"0\"; ") + Row_Text(row, after, after);
+    const Expected_Outcome zero = Expected_After_Conversion(row, after.field, QStringLiteral("."));
+    if (after.status != zero.status.value_or(QString()) ||
+        after.toggles != zero.toggles.value_or(QString()))
+        return QStringLiteral("the row should show the conversion of 0; ") +
+               Row_Text(row, after, after);
+    return {};
+}
+
+std::optional<Log_Entry> Read_Log_Line(const QString& line) {
+    static const QRegularExpression form(QStringLiteral(
+        "^\\[[^\\]]+\\]\\[Tessaly\\]\\[([A-Za-z0-9_]+)\\]\\[(-?[0-9]+)\\]\\[[^\\]]+\\]$"));
+    const auto match = form.match(line);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return Log_Entry{match.captured(1), match.captured(2).toInt()};
+}
+
+bool Is_Known(const Log_Entry& entry) {
+    static const QStringList procedures{QStringLiteral("IniMe"),
+                                        QStringLiteral("PB_Click"),
+                                        QStringLiteral("NumIn_KeyPress"),
+                                        QStringLiteral("NumIn_GotFocus"),
+                                        QStringLiteral("Timer_Delay_Reset_Timer"),
+                                        QStringLiteral("bit8_Click"),
+                                        QStringLiteral("bit16_Click"),
+                                        QStringLiteral("bit32_Click"),
+                                        QStringLiteral("abSINT_Click"),
+                                        QStringLiteral("abINT_Click"),
+                                        QStringLiteral("abDINT_Click"),
+                                        QStringLiteral("mAbout_Click")};
+    static const QList<int> numbers{5, 6, 7, 9, 11, 13, 51};
+    return procedures.contains(entry.procedure) && numbers.contains(entry.number);
+}
+
+QStringList Log_Watch::Take(QString& problem) {
+    const QStringList lines = Test_Environment::Log_Lines();
+    if (lines.isEmpty())
+        return lines;
+    Test_Environment::Clear_Log();
+    for (const QString& line : lines) {
+        const auto entry = Read_Log_Line(line);
+        if (!entry || !Is_Known(*entry)) {
+            if (problem.isEmpty())
+                problem = QStringLiteral("unknown log line: ") + line;
+            continue;
+        }
+        ++tally_[entry->procedure + QLatin1Char(' ') + QString::number(entry->number)];
+    }
+    return lines;
+}
+
+QString Log_Watch::Tally() const {
+    QStringList parts;
+    for (auto it = tally_.cbegin(); it != tally_.cend(); ++it)
+        parts << it.key() + QStringLiteral(": ") + QString::number(it.value());
+    return parts.isEmpty() ? QStringLiteral("nothing logged") : parts.join(QStringLiteral(", "));
 }

@@ -1,27 +1,27 @@
 // SPDX-License-Identifier: MIT
 // Opens the ASCII table window on a real display and saves what it shows:
 //   ascii_table_screenshot OUTPUT.png [FIRST_CODE_SHOWN]
-#include "ASCII_Font.h"
 #include "ASCII_Table.h"
-#include "Error_Logging.h"
+#include "Application_Setup.h"
+#include "Test_World.h"
 
 #include <QApplication>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    const Test_World world;
+    world.Enter();
     QApplication application(argc, argv);
     if (argc != 2 && argc != 3) {
         std::fprintf(stderr, "usage: %s OUTPUT.png [FIRST_CODE_SHOWN]\n", argv[0]);
         return 2;
     }
-    const QTemporaryDir log_folder;
-    Error_Logging::Set_Log_Folders(log_folder.path(), log_folder.path());
-    Install_ASCII_Font_Substitutions();
+    world.Point_Log_Here();
+    Install_Font_Substitutions();
 
     ASCII_Table* table = ASCII_Table::Show_Table();
     if (!QTest::qWaitForWindowExposed(table))

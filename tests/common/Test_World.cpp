@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+#include "Test_World.h"
+
+#include "Error_Logging.h"
+
+#include <QDir>
+#include <QFile>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <sys/stat.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Folders a test made read-only must be opened again for the clean-up; each
+// is opened before the walk enters it.
+void Open_Folders(const QString& root) {
+    const auto open = [](const fs::path& path) {
+        struct stat status {};
+        if (lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode))
+            chmod(path.c_str(), (status.st_mode & 07777) | S_IRWXU);
+    };
+    const fs::path base(QFile::encodeName(root).toStdString());
+    open(base);
+    std::error_code error;
+    for (fs::recursive_directory_iterator walk(base, error);
+         !error && walk != fs::recursive_directory_iterator(); walk.increment(error))
+        open(walk->path());
+}
+
+} // namespace
+
+Test_World::Test_World(Xdg xdg, const char* prefix) : xdg_(xdg) {
+    std::string pattern = std::string("/tmp/") + prefix + "-XXXXXX";
+    const char* made = mkdtemp(pattern.data());
+    if (!made) { // without its own root a world would land on the real files
+        std::perror("mkdtemp");
+        std::abort();
+    }
+    root_ = QString::fromLocal8Bit(made);
+    for (const QString& folder : {Home(), Program_Folder(), Runtime_Folder()})
+        QDir().mkpath(folder);
+    QFile::setPermissions(Runtime_Folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (xdg_ == Xdg::Folders)
+        for (const auto& [name, value] : Variables())
+            QDir().mkpath(QString::fromStdString(value));
+}
+
+Test_World::~Test_World() {
+    Open_Folders(root_);
+    QDir(root_).removeRecursively();
+}
+
+std::map<std::string, std::string> Test_World::Variables() const {
+    const std::string home = QFile::encodeName(Home()).toStdString();
+    const bool folders = xdg_ == Xdg::Folders;
+    return {
+        {"HOME", home},
+        {"XDG_CONFIG_HOME", folders ? home + "/.config" : std::string()},
+        {"XDG_DATA_HOME", folders ? home + "/.local/share" : std::string()},
+        {"XDG_CACHE_HOME", folders ? home + "/.cache" : std::string()},
+        {"XDG_STATE_HOME", folders ? home + "/.local/state" : std::string()},
+        {"XDG_RUNTIME_DIR", QFile::encodeName(Runtime_Folder()).toStdString()},
+    };
+}
+
+void Test_World::Enter() const {
+    for (const auto& [name, value] : Variables()) {
+        if (value.empty())
+            unsetenv(name.c_str());
+        else
+            setenv(name.c_str(), value.c_str(), 1);
+    }
+}
+
+QProcessEnvironment Test_World::Child_Environment() const {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const auto& [name, value] : Variables()) {
+        if (value.empty())
+            environment.remove(QString::fromStdString(name));
+        else
+            environment.insert(QString::fromStdString(name), QString::fromStdString(value));
+    }
+    return environment;
+}
+
+void Test_World::Point_Log_Here() const {
+    QDir().mkpath(Program_Folder());
+    QDir().mkpath(Fallback_Folder());
+    Error_Logging::Set_Log_Folders(Program_Folder(), Fallback_Folder());
+}
