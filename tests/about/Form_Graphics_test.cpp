@@ -3,6 +3,7 @@
 #include "Recording_Surface.h"
 #include "Surface_Image.h"
 #include "Test_Environment.h"
+#include "Test_Tables.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@
 #include <vector>
 
 namespace {
+
+using Test_Tables::PrintTo;
 
 QColor Base_Plus(int amount) {
     return QColor(10 + amount, 20 + amount, 30 + amount);
@@ -40,10 +43,6 @@ struct Sliding_Case {
     qint16 mode;
     Drawn_Box second, last; // boxes 1 and 4 of 0..4
 };
-
-void PrintTo(const Sliding_Case& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class Sliding_Modes : public Form_Graphics_Test,
                       public testing::WithParamInterface<Sliding_Case> {};
@@ -86,10 +85,6 @@ struct Symmetric_Case {
     qint16 mode;
     std::vector<Drawn_Box> boxes;
 };
-
-void PrintTo(const Symmetric_Case& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class Symmetric_Modes : public Form_Graphics_Test,
                         public testing::WithParamInterface<Symmetric_Case> {};
@@ -222,10 +217,6 @@ struct Style_Case {
     std::string name;
     qint16 style, mode;
 };
-
-void PrintTo(const Style_Case& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class Paint_Styles : public Form_Graphics_Test, public testing::WithParamInterface<Style_Case> {};
 

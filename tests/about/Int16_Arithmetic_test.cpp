@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Form_Graphics.h"
 #include "Runtime_Services.h"
+#include "Test_Tables.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,8 @@
 #include <string>
 
 namespace {
+
+using Test_Tables::PrintTo;
 
 using Operation = std::function<qint16(qint16, qint16)>;
 
@@ -19,10 +22,6 @@ struct Arithmetic_Case {
     std::optional<qint16> result; // nothing: the failure below
     int failure = 0;
 };
-
-void PrintTo(const Arithmetic_Case& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class Int16_Arithmetic_Test : public testing::TestWithParam<Arithmetic_Case> {};
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ASCII_Table_Text.h"
 #include "Runtime_Services.h"
+#include "Test_Tables.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@
 #include <string>
 
 namespace {
+
+using Test_Tables::PrintTo;
 
 using ASCII_Table_Text::Code_Count;
 using ASCII_Table_Text::Line;
@@ -25,10 +28,6 @@ struct Expected_Line {
     int code;
     QString text;
 };
-
-void PrintTo(const Expected_Line& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class Table_Line : public testing::TestWithParam<Expected_Line> {};
 

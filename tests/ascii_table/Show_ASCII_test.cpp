@@ -2,6 +2,7 @@
 #include "Runtime_Services.h"
 #include "Show_ASCII.h"
 #include "Test_Environment.h"
+#include "Test_Tables.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -13,6 +14,8 @@
 #include <string>
 
 namespace {
+
+using Test_Tables::PrintTo;
 
 // A plain text holder that keeps exactly what it is given.
 class Recording_Target : public Text_Target {
@@ -76,10 +79,6 @@ struct Injected_Failure {
     int failing_code;
     int number;
 };
-
-void PrintTo(const Injected_Failure& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class Show_ASCII_Failure : public Show_ASCII_Test,
                            public testing::WithParamInterface<Injected_Failure> {};

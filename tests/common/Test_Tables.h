@@ -6,9 +6,21 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 
 namespace Test_Tables {
+
+// A failing row prints as its name rather than as raw bytes. A table's file
+// takes it into its own namespace with `using Test_Tables::PrintTo;`, where
+// GoogleTest's printer finds it beside the row type.
+template <typename Row>
+requires requires(const Row& row) {
+    row.name;
+}
+void PrintTo(const Row& row, std::ostream* out) {
+    *out << row.name;
+}
 
 // The failure number a call raises, or 0 when it returns normally.
 inline int Failure_Number(const std::function<void()>& call) {

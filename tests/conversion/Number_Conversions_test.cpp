@@ -27,14 +27,7 @@ namespace {
 using Test_Tables::Failure_Number;
 using Test_Tables::Row_Name;
 
-// A failing row prints as its name rather than as raw bytes.
-template <typename Row>
-requires requires(const Row& row) {
-    row.name;
-}
-void PrintTo(const Row& row, std::ostream* out) {
-    *out << row.name;
-}
+using Test_Tables::PrintTo;
 
 std::string Repeat(char c, std::size_t count) {
     return std::string(count, c);
@@ -76,7 +69,6 @@ std::vector<std::uint32_t> Spread_Of_32_Bit_Patterns() {
     return patterns;
 }
 
-// ---------------------------------------------------------------------------
 // The documented edge cases, one table per routine.
 
 struct Signed_To_Bits_Row {
@@ -314,7 +306,6 @@ INSTANTIATE_TEST_SUITE_P(
         Bits_Required_Row{"LargestDoubleNeeds1024", std::numeric_limits<double>::max(), 1024}),
     Row_Name<Bits_Required_Row>);
 
-// ---------------------------------------------------------------------------
 // Every failure path with its number.
 
 struct Failure_Row {
@@ -405,7 +396,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Failure_Row{"NotANumber", [] { Bits_Required(Not_A_Number); }, Overflow}),
     Row_Name<Failure_Row>);
 
-// ---------------------------------------------------------------------------
 // Every 8- and 16-bit value through the routines and back, against std::bitset
 // and plain integer arithmetic.
 
@@ -458,7 +448,6 @@ TYPED_TEST(Every_Value, BitsRequiredMatchesBitWidth) {
     }
 }
 
-// ---------------------------------------------------------------------------
 // A spread of 32-bit values, the extremes included.
 
 TEST(Spread_Of_32_Bit_Values, UnsignedPatternsRoundTrip) {
@@ -521,7 +510,6 @@ TEST(Spread_Of_32_Bit_Values, UnsignedOddValuesFollowTheirWholePart) {
     }
 }
 
-// ---------------------------------------------------------------------------
 // Every width from 1 to 80, against plain arithmetic on the characters.
 
 std::string Random_Digit_Text(std::mt19937& random, std::size_t length) {
@@ -597,7 +585,6 @@ TEST(Every_Width, SignedToBitsGivesTheLowBitsOfWhatFits) {
     }
 }
 
-// ---------------------------------------------------------------------------
 // Hexadecimal against std::to_chars and std::from_chars.
 
 TEST(Hexadecimal, DecimalToHexMatchesToChars) {
@@ -665,7 +652,6 @@ TEST(Hexadecimal, HexToDecimalNeverGivesInfinity) {
     EXPECT_TRUE(std::isinf(Sum_Of_Bit_Weights_From_The_Right(Repeat('F', 256))));
 }
 
-// ---------------------------------------------------------------------------
 // Bits_Required exact where |v| + 1 is a power of two.
 
 TEST(Bits_Required_Exact, AtEveryPowerOfTwoUpTo2To52) {

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <algorithm>
 #include <filesystem>
@@ -139,7 +140,8 @@ bool Runs_As_Probe_User(const QStringList& command) {
 
 // The probe user must reach the probe along its whole path, which a checkout
 // in a private folder (a home of mode 0700, say) does not let it: it runs a
-// copy in a folder of its own, one per test program.
+// copy in a folder of its own, one per test program. The same goes for the
+// leak suppressions that a sanitized build reads when the probe ends.
 class Probe_Copy {
 public:
     Probe_Copy() {
@@ -147,13 +149,11 @@ public:
         if (!mkdtemp(pattern.data()))
             return;
         folder_ = pattern;
-        const fs::path copy = folder_ / fs::path(TESSALY_FAULT_PROBE).filename();
-        std::error_code error;
-        fs::copy_file(TESSALY_FAULT_PROBE, copy, error);
         chmod(folder_.c_str(), 0755);
-        chmod(copy.c_str(), 0755);
-        if (!error)
+        const fs::path copy = Copy_In(TESSALY_FAULT_PROBE);
+        if (!copy.empty())
             path_ = QString::fromStdString(copy.string());
+        Copy_Suppressions();
     }
     ~Probe_Copy() {
         std::error_code ignored;
@@ -162,17 +162,45 @@ public:
     Probe_Copy(const Probe_Copy&) = delete;
     Probe_Copy& operator=(const Probe_Copy&) = delete;
     QString Path() const { return path_; }
+    // LSAN_OPTIONS with its suppressions file replaced by the copy; the empty
+    // text when this process has none.
+    QString Leak_Options() const { return leak_options_; }
 
 private:
+    fs::path Copy_In(const fs::path& file) {
+        const fs::path copy = folder_ / file.filename();
+        std::error_code error;
+        fs::copy_file(file, copy, fs::copy_options::overwrite_existing, error);
+        chmod(copy.c_str(), 0755);
+        return error ? fs::path() : copy;
+    }
+    void Copy_Suppressions() {
+        const QString options = qEnvironmentVariable("LSAN_OPTIONS");
+        static const QRegularExpression named(QStringLiteral("suppressions=([^:]+)"));
+        const auto match = named.match(options);
+        if (!match.hasMatch()) {
+            leak_options_ = options;
+            return;
+        }
+        const fs::path copy = Copy_In(match.captured(1).toStdString());
+        leak_options_ = QString(options).replace(match.capturedStart(1), match.capturedLength(1),
+                                                 QString::fromStdString(copy.string()));
+    }
+
     fs::path folder_;
     QString path_;
+    QString leak_options_;
 };
+
+const Probe_Copy& Copied_Probe() {
+    static const Probe_Copy copy;
+    return copy;
+}
 
 QString Probe_Program() {
     if (!Running_As_Root())
         return QStringLiteral(TESSALY_FAULT_PROBE);
-    static const Probe_Copy copy;
-    return copy.Path();
+    return Copied_Probe().Path();
 }
 
 void Give_To_Probe_User(const QString& root) {
@@ -278,6 +306,8 @@ Probe_Report Fault_Scenario::Run_Probe() {
 
     QProcessEnvironment environment = Child_Environment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    if (Running_As_Root() && !Copied_Probe().Leak_Options().isEmpty())
+        environment.insert(QStringLiteral("LSAN_OPTIONS"), Copied_Probe().Leak_Options());
 
     QProcess process;
     process.setProcessEnvironment(environment);

@@ -2,6 +2,7 @@
 // The settings file that holds the version record, spoilt in each way a
 // file can be: Tessaly starts and works, and touches no other file.
 #include "Fault_Checks.h"
+#include "Test_Tables.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using Test_Tables::PrintTo;
 
 enum class Afterwards {
     Rebuilt,   // the record holds the running version again
@@ -67,10 +70,6 @@ const Settings_Fault Faults[] = {
      {},
      true},
 };
-
-void PrintTo(const Settings_Fault& fault, std::ostream* out) {
-    *out << fault.name;
-}
 
 class Settings_File_Faults : public testing::TestWithParam<Settings_Fault> {};
 

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The conversion command of every row, driven through the real window.
 #include "Main_Window_Fixture.h"
+#include "Test_Tables.h"
 
 #include <bitset>
 
 namespace {
+
+using Test_Tables::PrintTo;
 
 struct Command_Case {
     const char* name;
@@ -13,10 +16,6 @@ struct Command_Case {
     const char* field_after;
     const char* status;
 };
-
-std::ostream& operator<<(std::ostream& out, const Command_Case& c) {
-    return out << c.name;
-}
 
 class Command_Rows : public Main_Window_Test, public testing::WithParamInterface<Command_Case> {};
 

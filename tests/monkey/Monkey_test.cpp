@@ -9,11 +9,14 @@
 // the window.
 #include "Main_Window_Fixture.h"
 #include "Monkey.h"
+#include "Test_Tables.h"
 
 #include <gtest/gtest.h>
 #include <iostream>
 
 namespace {
+
+using Test_Tables::PrintTo;
 
 constexpr int Runs = 4;
 constexpr int Default_Events = 5000; // per run
@@ -64,10 +67,6 @@ struct Outcome_Case {
     const char* toggles; // nullptr: the toggles keep their states
     int failure;
 };
-
-std::ostream& operator<<(std::ostream& out, const Outcome_Case& c) {
-    return out << c.name;
-}
 
 class Expected_Outcomes : public testing::TestWithParam<Outcome_Case> {};
 
@@ -144,10 +143,6 @@ struct Field_Case {
     const char* input;
     const char* field; // nullptr: not known without the program's parser
 };
-
-std::ostream& operator<<(std::ostream& out, const Field_Case& c) {
-    return out << c.name;
-}
 
 class Expected_Fields : public testing::TestWithParam<Field_Case> {};
 

@@ -28,20 +28,12 @@ namespace {
 using Test_Tables::Failure_Number;
 using Test_Tables::Row_Name;
 
-// A failing row prints as its name rather than as raw bytes.
-template <typename Row>
-requires requires(const Row& row) {
-    row.name;
-}
-void PrintTo(const Row& row, std::ostream* out) {
-    *out << row.name;
-}
+using Test_Tables::PrintTo;
 
 const Number_Format German_Format{",", "."};
 
 constexpr double Largest = std::numeric_limits<double>::max();
 
-// ---------------------------------------------------------------------------
 // The parser: accepted texts with their value and canonical text.
 
 struct Accepted_Row {
@@ -137,7 +129,6 @@ INSTANTIATE_TEST_SUITE_P(
         Rejected_Row{"FullWidthDigit", "\xEF\xBC\x91"}),
     Row_Name<Rejected_Row>);
 
-// ---------------------------------------------------------------------------
 // A German-style format: decimal ",", group ".".
 
 struct Format_Row {
@@ -182,7 +173,6 @@ TEST(Multi_Byte_Separators, NarrowNoBreakSpaceGroupsDigits) {
     EXPECT_EQ(Canonical_Number_Text(1000.5, french), "1000,5");
 }
 
-// ---------------------------------------------------------------------------
 // Canonical number text.
 
 struct Canonical_Row {
@@ -298,7 +288,6 @@ TEST(Canonical_Text_Spread, ReadsBackWithin15SignificantDigits) {
     }
 }
 
-// ---------------------------------------------------------------------------
 // The property that makes the numeric-text test trustworthy: a text that
 // passes it always converts, to the value that an independent reading gives.
 
@@ -431,7 +420,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Property_Row{"GermanFormat", German_Format, Separators{',', '.'}}),
     Row_Name<Property_Row>);
 
-// ---------------------------------------------------------------------------
 // Rounding, halves to the even neighbour.
 
 struct Rounding_Row {
@@ -486,7 +474,6 @@ TEST(Rounding_Spread, MatchesNearbyIntInEveryRoundingMode) {
     }
 }
 
-// ---------------------------------------------------------------------------
 // Conversions to 16- and 32-bit integers.
 
 struct Integer_Row {
@@ -569,7 +556,6 @@ TEST(To_Int16_Spread, AgreesWithIntegerArithmeticOverTheEdges) {
     }
 }
 
-// ---------------------------------------------------------------------------
 // The one-character conversion.
 
 TEST(Digit_Value_Conversion, DigitsGiveTheirValue) {
@@ -600,7 +586,6 @@ INSTANTIATE_TEST_SUITE_P(
         Not_A_Digit_Row{"ArabicIndicThree", "\xD9\xA3"}, Not_A_Digit_Row{"HighByte", "\xB9"}),
     Row_Name<Not_A_Digit_Row>);
 
-// ---------------------------------------------------------------------------
 // Failure numbers and their descriptions.
 
 struct Description_Row {
@@ -661,7 +646,6 @@ TEST(Description_Numbers, AnyOtherNumberHasOneGenericText) {
     EXPECT_EQ(texts.count(""), 0U);
 }
 
-// ---------------------------------------------------------------------------
 
 TEST(Power_Of_Two_Values, MatchLdexpOverTheWholeRange) {
     for (int exponent = -1100; exponent <= 1100; ++exponent)
