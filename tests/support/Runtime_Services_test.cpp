@@ -646,7 +646,6 @@ TEST(Description_Numbers, AnyOtherNumberHasOneGenericText) {
     EXPECT_EQ(texts.count(""), 0U);
 }
 
-
 TEST(Power_Of_Two_Values, MatchLdexpOverTheWholeRange) {
     for (int exponent = -1100; exponent <= 1100; ++exponent)
         ASSERT_EQ(Power_Of_Two(exponent), std::ldexp(1.0, exponent)) << exponent;
