@@ -59,6 +59,8 @@ About::About(QWidget* parent)
     Max_Time_ = new QTimer(this);
     Max_Time_->setObjectName(QStringLiteral("Max_Time"));
     Max_Time_->setInterval(Max_Time_Interval);
+    // Qt's default timer may fire 5 % early or late; the window closes at 30 s.
+    Max_Time_->setTimerType(Qt::PreciseTimer);
     connect(Max_Time_, &QTimer::timeout, this, &About::Max_Time_Timer);
 
     Create_Labels();

@@ -32,7 +32,7 @@ void Tessaly::Bit_Grid_Click(int grid) {
                                   'f', 0);
         Number_Field* field = NumIn(grid);
         field->setText(value);
-        Status(grid)->Show_Text(field->text() + QStringLiteral(" = ") + bits);
+        Show_Status(grid, field->text() + QStringLiteral(" = ") + bits);
         Move_Focus_To_Field(grid);
         field->setCursorPosition(static_cast<int>(field->text().size())); // caret at the end
     });

@@ -65,7 +65,7 @@ std::optional<double> Tessaly::Value_Within_Limit(int row) {
         NumIn(row)->setText(QStringLiteral("0"));
     const double value = Field_Numbers::Value_Of(T(row));
     if (value > Rows::Row_At(row).limit) {
-        Status(row)->Show_Text(T(row) + Too_Large);
+        Show_Status(row, T(row) + Too_Large);
         return std::nullopt;
     }
     return value;
@@ -85,7 +85,7 @@ void Tessaly::Convert_To_Bits(int index) {
         bits = Number_Conversions::Unsigned_To_Bits(value, width); // the double, not rounded
     else
         bits = Number_Conversions::Unsigned_To_Bits(Runtime_Services::To_Int32(value), width);
-    Status(index)->Show_Text(T(index) + QStringLiteral(" = ") + QString::fromStdString(bits));
+    Show_Status(index, T(index) + QStringLiteral(" = ") + QString::fromStdString(bits));
     Show_Bits(index, bits);
 }
 
@@ -107,13 +107,14 @@ void Tessaly::Find_MSB(int row) {
         return;
     const double value = *checked;
     if (value < 0) {
-        Status(row)->Show_Text(QStringLiteral("Sorry, only positive numbers are accepted"));
+        Show_Status(row, QStringLiteral("Sorry, only positive numbers are accepted"));
         return;
     }
     const int bits = std::max<int>(1, Number_Conversions::Bits_Required(value)); // 0 is one bit
-    Status(row)->Show_Text(
-        T(row) + QStringLiteral(" requires %1 bits, MSB is bit %2 = ").arg(bits).arg(bits - 1) +
-        Field_Numbers::Canonical_Text(Runtime_Services::Power_Of_Two(bits - 1)));
+    Show_Status(row,
+                T(row) +
+                    QStringLiteral(" requires %1 bits, MSB is bit %2 = ").arg(bits).arg(bits - 1) +
+                    Field_Numbers::Canonical_Text(Runtime_Services::Power_Of_Two(bits - 1)));
 }
 
 void Tessaly::Decimal_To_Hex_Command(int row) {
@@ -121,14 +122,14 @@ void Tessaly::Decimal_To_Hex_Command(int row) {
     if (!value)
         return;
     const QString hex = QString::fromStdString(Number_Conversions::Decimal_To_Hex(*value));
-    Status(row)->Show_Text(QStringLiteral("[Decimal] ") + T(row) +
-                           QStringLiteral(" = [Hexadecimal] ") + hex);
+    Show_Status(row,
+                QStringLiteral("[Decimal] ") + T(row) + QStringLiteral(" = [Hexadecimal] ") + hex);
 }
 
 void Tessaly::Hex_To_Decimal_Command(int row) {
     if (T(row).isEmpty())
         NumIn(row)->setText(QStringLiteral("0"));
     const double value = Number_Conversions::Hex_To_Decimal(T(row).toStdString());
-    Status(row)->Show_Text(QStringLiteral("[Hexadecimal] ") + T(row) +
-                           QStringLiteral(" = [Decimal] ") + Field_Numbers::Canonical_Text(value));
+    Show_Status(row, QStringLiteral("[Hexadecimal] ") + T(row) + QStringLiteral(" = [Decimal] ") +
+                         Field_Numbers::Canonical_Text(value));
 }

@@ -77,6 +77,13 @@ void Tessaly::Timer_Delay_Reset_Timer() {
     });
 }
 
+void Tessaly::Show_Status(int row, const QString& text) {
+    Status(row)->Show_Text(text);
+    const char* hint = Rows::Row_At(row).tool_tip;
+    NumIn(row)->setAccessibleDescription(hint ? text + QStringLiteral(". ") + QLatin1String(hint)
+                                              : text);
+}
+
 void Tessaly::Move_Focus_To_Field(int index) {
     // A hidden window cannot take the focus; the move is passed over then.
     if (isVisible())

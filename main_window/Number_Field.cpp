@@ -2,9 +2,55 @@
 #include "Number_Field.h"
 
 #include <QKeyEvent>
+#include <QValidator>
+#include <limits>
+
+namespace {
+
+// A single-line field keeps what precedes the first line break of a pasted
+// or dropped text, as the platform's single-line text boxes do: a line
+// copied from a terminal or a spreadsheet cell ends in CR LF. Every change of
+// the text passes here with the caret after what was inserted; the inserted
+// part starts where the text first differs from what it was before.
+class First_Line_Of_Insertions final : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& caret) const override {
+        const qsizetype start = Common_Prefix(before_, input);
+        qsizetype line_break = start;
+        while (line_break < caret && input[line_break] != QLatin1Char('\r') &&
+               input[line_break] != QLatin1Char('\n'))
+            ++line_break;
+        if (line_break < caret) {
+            input.remove(line_break, caret - line_break);
+            caret = static_cast<int>(line_break);
+        }
+        before_ = input;
+        return Acceptable;
+    }
+
+private:
+    static qsizetype Common_Prefix(const QString& a, const QString& b) {
+        const qsizetype shorter = std::min(a.size(), b.size());
+        qsizetype same = 0;
+        while (same < shorter && a[same] == b[same])
+            ++same;
+        return same;
+    }
+
+    mutable QString before_;
+};
+
+} // namespace
 
 Number_Field::Number_Field(QWidget* parent, Key_Handler on_key, Focus_Handler on_focus)
-    : QLineEdit(parent), on_key_(std::move(on_key)), on_focus_(std::move(on_focus)) {}
+    : QLineEdit(parent), on_key_(std::move(on_key)), on_focus_(std::move(on_focus)) {
+    // A field has no length limit: Qt's default would cut a paste at 32,767
+    // characters without a word.
+    setMaxLength(std::numeric_limits<int>::max());
+    setValidator(new First_Line_Of_Insertions(this));
+}
 
 int Number_Field::Typed_Code(const QKeyEvent& event) {
     switch (event.key()) {

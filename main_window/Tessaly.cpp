@@ -177,7 +177,11 @@ void Tessaly::Build_Grid(int grid, QWidget* frame) {
 }
 
 void Tessaly::Build_Menus() {
+    // A drop-down menu is a window of its own and takes the application's
+    // font unless given the bar's.
+    const QFont font = menuBar()->font();
     auto* actions = menuBar()->addMenu(QStringLiteral("&Actions"));
+    actions->setFont(font);
     actions->setObjectName(QStringLiteral("mAct"));
     auto* show_ascii = actions->addAction(QStringLiteral("&Show ASCII Table"));
     show_ascii->setObjectName(QStringLiteral("sMnu_0"));
@@ -187,6 +191,7 @@ void Tessaly::Build_Menus() {
     connect(exit, &QAction::triggered, this, [this] { sMnu_Click(1); });
 
     auto* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setFont(font);
     help->setObjectName(QStringLiteral("mHlp"));
     auto* about = help->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("mAbout"));

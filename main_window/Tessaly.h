@@ -84,6 +84,9 @@ private:
     void Decimal_To_Hex_Command(int row);
     void Hex_To_Decimal_Command(int row);
     void Show_Bits(int grid, const std::string& bits);
+    // Writes the row's status line, and the same text into its field's
+    // accessible description, which screen readers speak for the focused field.
+    void Show_Status(int row, const QString& text);
     QString T(int index) const; // the field's current text
     void Move_Focus_To_Field(int index);
 

@@ -211,7 +211,13 @@ bool Settings_Store::Delete_Key(std::string_view key_path) {
     const auto location = Parse_Key_Path(key_path);
     if (!location)
         return false;
-    return !Key_Exists(*location) || Remove_Key(*location);
+    if (!Key_Exists(*location))
+        return true;
+    // As the registry does: a key with sub-keys stays, and its values are
+    // then written over in place.
+    if (!Make_Settings(*location)->childGroups().isEmpty())
+        return false;
+    return Remove_Key(*location);
 }
 
 bool Settings_Store::Set_Value(Key_Handle key, std::string_view value_name, Value_Type type,

@@ -4,6 +4,7 @@
 
 #include "Runtime_Services.h"
 
+#include <cstdint>
 #include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -31,6 +32,22 @@ inline int Failure_Number(const std::function<void()>& call) {
     }
     return 0;
 }
+
+// The row of a table of one function's results: the case's name, the
+// argument and what the function must give for it.
+template <typename Input, typename Expected> struct Row {
+    std::string name;
+    Input input;
+    Expected expected;
+};
+
+// The same for a bit-pattern routine, which also takes the pattern's width.
+template <typename Input, typename Expected> struct Width_Row {
+    std::string name;
+    Input input;
+    std::int16_t width;
+    Expected expected;
+};
 
 // Names a parameterised case after its row's name.
 template <typename Row> std::string Row_Name(const testing::TestParamInfo<Row>& info) {

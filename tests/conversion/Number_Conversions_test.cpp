@@ -71,18 +71,13 @@ std::vector<std::uint32_t> Spread_Of_32_Bit_Patterns() {
 
 // The documented edge cases, one table per routine.
 
-struct Signed_To_Bits_Row {
-    std::string name;
-    std::int32_t value;
-    std::int16_t width;
-    std::string expected;
-};
+using Signed_To_Bits_Row = Test_Tables::Width_Row<std::int32_t, std::string>;
 
 class Signed_To_Bits_Case : public testing::TestWithParam<Signed_To_Bits_Row> {};
 
 TEST_P(Signed_To_Bits_Case, GivesTwosComplementOrRefusal) {
     const auto& row = GetParam();
-    EXPECT_EQ(Signed_To_Bits(row.value, row.width), row.expected);
+    EXPECT_EQ(Signed_To_Bits(row.input, row.width), row.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -113,18 +108,13 @@ INSTANTIATE_TEST_SUITE_P(
         Signed_To_Bits_Row{"Minus5In2000", -5, 2000, Repeat('1', 1997) + "011"}),
     Row_Name<Signed_To_Bits_Row>);
 
-struct Bits_To_Signed_Row {
-    std::string name;
-    std::string bits;
-    std::int16_t width;
-    std::int32_t expected;
-};
+using Bits_To_Signed_Row = Test_Tables::Width_Row<std::string, std::int32_t>;
 
 class Bits_To_Signed_Case : public testing::TestWithParam<Bits_To_Signed_Row> {};
 
 TEST_P(Bits_To_Signed_Case, ReadsTwosComplement) {
     const auto& row = GetParam();
-    EXPECT_EQ(Bits_To_Signed(row.bits, row.width), row.expected);
+    EXPECT_EQ(Bits_To_Signed(row.input, row.width), row.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -146,18 +136,13 @@ INSTANTIATE_TEST_SUITE_P(
                                        (1 << 30) - 1}),
     Row_Name<Bits_To_Signed_Row>);
 
-struct Unsigned_To_Bits_Row {
-    std::string name;
-    double value;
-    std::int16_t width;
-    std::string expected;
-};
+using Unsigned_To_Bits_Row = Test_Tables::Width_Row<double, std::string>;
 
 class Unsigned_To_Bits_Case : public testing::TestWithParam<Unsigned_To_Bits_Row> {};
 
 TEST_P(Unsigned_To_Bits_Case, GivesThePattern) {
     const auto& row = GetParam();
-    EXPECT_EQ(Unsigned_To_Bits(row.value, row.width), row.expected);
+    EXPECT_EQ(Unsigned_To_Bits(row.input, row.width), row.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -187,18 +172,13 @@ INSTANTIATE_TEST_SUITE_P(
         Unsigned_To_Bits_Row{"NegativeWidthIsEmpty", 5, -3, ""}),
     Row_Name<Unsigned_To_Bits_Row>);
 
-struct Bits_To_Unsigned_Row {
-    std::string name;
-    std::string bits;
-    std::int16_t width;
-    double expected;
-};
+using Bits_To_Unsigned_Row = Test_Tables::Width_Row<std::string, double>;
 
 class Bits_To_Unsigned_Case : public testing::TestWithParam<Bits_To_Unsigned_Row> {};
 
 TEST_P(Bits_To_Unsigned_Case, AddsTheWeights) {
     const auto& row = GetParam();
-    EXPECT_EQ(Bits_To_Unsigned(row.bits, row.width), row.expected);
+    EXPECT_EQ(Bits_To_Unsigned(row.input, row.width), row.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -213,17 +193,13 @@ INSTANTIATE_TEST_SUITE_P(
                                          std::ldexp(1.0, 1023)}),
     Row_Name<Bits_To_Unsigned_Row>);
 
-struct Hex_To_Decimal_Row {
-    std::string name;
-    std::string hex;
-    double expected;
-};
+using Hex_To_Decimal_Row = Test_Tables::Row<std::string, double>;
 
 class Hex_To_Decimal_Case : public testing::TestWithParam<Hex_To_Decimal_Row> {};
 
 TEST_P(Hex_To_Decimal_Case, GivesTheValue) {
     const auto& row = GetParam();
-    EXPECT_EQ(Hex_To_Decimal(row.hex), row.expected);
+    EXPECT_EQ(Hex_To_Decimal(row.input), row.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -241,17 +217,13 @@ INSTANTIATE_TEST_SUITE_P(
                     Hex_To_Decimal_Row{"ManyLeadingZerosThen1", Repeat('0', 1000) + "1", 1}),
     Row_Name<Hex_To_Decimal_Row>);
 
-struct Decimal_To_Hex_Row {
-    std::string name;
-    double value;
-    std::string expected;
-};
+using Decimal_To_Hex_Row = Test_Tables::Row<double, std::string>;
 
 class Decimal_To_Hex_Case : public testing::TestWithParam<Decimal_To_Hex_Row> {};
 
 TEST_P(Decimal_To_Hex_Case, GivesUpperCaseDigits) {
     const auto& row = GetParam();
-    EXPECT_EQ(Decimal_To_Hex(row.value), row.expected);
+    EXPECT_EQ(Decimal_To_Hex(row.input), row.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -273,17 +245,13 @@ INSTANTIATE_TEST_SUITE_P(
                                        "FFFFFFFE"}),
     Row_Name<Decimal_To_Hex_Row>);
 
-struct Bits_Required_Row {
-    std::string name;
-    double value;
-    std::int16_t expected;
-};
+using Bits_Required_Row = Test_Tables::Row<double, std::int16_t>;
 
 class Bits_Required_Case : public testing::TestWithParam<Bits_Required_Row> {};
 
 TEST_P(Bits_Required_Case, CountsTheBits) {
     const auto& row = GetParam();
-    EXPECT_EQ(Bits_Required(row.value), row.expected);
+    EXPECT_EQ(Bits_Required(row.input), row.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -308,17 +276,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Every failure path with its number.
 
-struct Failure_Row {
-    std::string name;
-    std::function<void()> call;
-    int expected;
-};
+using Failure_Row = Test_Tables::Row<std::function<void()>, int>;
 
 class Failure_Case : public testing::TestWithParam<Failure_Row> {};
 
 TEST_P(Failure_Case, FailsWithItsNumber) {
     const auto& row = GetParam();
-    EXPECT_EQ(Failure_Number(row.call), row.expected);
+    EXPECT_EQ(Failure_Number(row.input), row.expected);
 }
 
 constexpr int Overflow = Failure::Overflow;

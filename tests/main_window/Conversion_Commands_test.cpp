@@ -24,7 +24,13 @@ TEST_P(Command_Rows, ShowsTheExpectedStatus) {
     Convert(c.row, QString::fromUtf8(c.input));
     EXPECT_EQ(Field(c.row), QString::fromUtf8(c.field_after));
     EXPECT_EQ(Status(c.row), QString::fromUtf8(c.status));
+    // What a screen reader speaks for the focused field.
+    EXPECT_TRUE(window->NumIn(c.row)->accessibleDescription().startsWith(Status(c.row)));
 }
+
+// Longer than the 32,767 characters Qt's fields hold by default.
+const std::string Zeros_Then_5_Text = std::string(40000, '0') + "5";
+const char* const Zeros_Then_5 = Zeros_Then_5_Text.c_str();
 
 const Command_Case Command_Cases[] = {
     {"row0_255_all_ones", 0, "255", "255", "255 = 11111111"},
@@ -36,6 +42,8 @@ const Command_Case Command_Cases[] = {
     {"row0_negative_all_zeros", 0, "-5", "-5", "-5 = 00000000"},
     {"row1_65535", 1, "65535", "65535", "65535 = 1111111111111111"},
     {"row1_65536_refused", 1, "65536", "65536", "65536 is to large to process"},
+    {"row2_40000_zeros_then_5_kept_whole", 2, Zeros_Then_5, "5",
+     "5 = 00000000000000000000000000000101"},
     {"row2_4294967295", 2, "4294967295", "4294967295",
      "4294967295 = 11111111111111111111111111111111"},
     {"row2_4294967296_refused", 2, "4294967296", "4294967296", "4294967296 is to large to process"},

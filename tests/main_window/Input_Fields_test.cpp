@@ -4,7 +4,9 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QMenu>
+#include <QMimeData>
 
 namespace {
 
@@ -88,6 +90,32 @@ TEST_F(Main_Window_Test, ContextMenuPasteKeepsTheTextBeforeTheCaret) {
     Type(6, "12");
     Choose_From_Context_Menu(window->NumIn(6), "Paste");
     EXPECT_EQ(Field(6), "123");
+}
+
+// A line copied from a terminal or a spreadsheet ends in a line break; the
+// field keeps what precedes the first one, wherever the text is inserted.
+TEST_F(Main_Window_Test, PastedOrDroppedTextKeepsItsFirstLine) {
+    QApplication::clipboard()->setText("255\r\n");
+    Type(0, "");
+    Choose_From_Context_Menu(window->NumIn(0), "Paste");
+    Press(0, Qt::Key_Return);
+    EXPECT_EQ(Status(0), "255 = 11111111");
+
+    QApplication::clipboard()->setText("5\n6");
+    Type(1, "1234");
+    window->NumIn(1)->setSelection(1, 2);
+    Choose_From_Context_Menu(window->NumIn(1), "Paste");
+    EXPECT_EQ(Field(1), "154");
+
+    QMimeData dropped;
+    dropped.setText("7\r8");
+    Type(6, "");
+    window->NumIn(6)->clear();
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    QApplication::sendEvent(window->NumIn(6), &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    QApplication::sendEvent(window->NumIn(6), &drop);
+    EXPECT_EQ(Field(6), "7");
 }
 
 TEST_F(Main_Window_Test, EveryCharacterOfAComposedKeyIsFiltered) {

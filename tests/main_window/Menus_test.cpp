@@ -3,6 +3,8 @@
 #include "ASCII_Table.h"
 #include "Main_Window_Fixture.h"
 
+#include <QMenu>
+#include <QMenuBar>
 #include <QTimer>
 
 namespace {
@@ -60,6 +62,11 @@ TEST_F(Menus, TheMainWindowWorksWhileTheTableIsOpen) {
     Type(0, "42");
     Press(0, Qt::Key_Return);
     EXPECT_EQ(Status(0), "42 = 00101010");
+}
+
+TEST_F(Menus, DropDownMenusUseTheMenuBarsFont) {
+    for (const char* menu : {"mAct", "mHlp"})
+        EXPECT_EQ(window->findChild<QMenu*>(menu)->font(), window->menuBar()->font()) << menu;
 }
 
 TEST_F(Menus, ExitClosesEveryWindow) {

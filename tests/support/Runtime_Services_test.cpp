@@ -131,18 +131,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A German-style format: decimal ",", group ".".
 
-struct Format_Row {
-    std::string name;
-    std::string text;
-    std::optional<double> value;
-};
+using Format_Row = Test_Tables::Row<std::string, std::optional<double>>;
 
 class German_Text : public testing::TestWithParam<Format_Row> {};
 
 TEST_P(German_Text, ReadsWithTheLocaleSeparators) {
     const auto& row = GetParam();
-    EXPECT_EQ(Parse_Number(row.text, German_Format), row.value);
-    EXPECT_EQ(Is_Numeric(row.text, German_Format), row.value.has_value());
+    EXPECT_EQ(Parse_Number(row.input, German_Format), row.expected);
+    EXPECT_EQ(Is_Numeric(row.input, German_Format), row.expected.has_value());
 }
 
 INSTANTIATE_TEST_SUITE_P(GermanFormat, German_Text,
@@ -175,17 +171,13 @@ TEST(Multi_Byte_Separators, NarrowNoBreakSpaceGroupsDigits) {
 
 // Canonical number text.
 
-struct Canonical_Row {
-    std::string name;
-    double value;
-    std::string text;
-};
+using Canonical_Row = Test_Tables::Row<double, std::string>;
 
 class Canonical_Text : public testing::TestWithParam<Canonical_Row> {};
 
 TEST_P(Canonical_Text, FollowsTheRules) {
     const auto& row = GetParam();
-    EXPECT_EQ(Canonical_Number_Text(row.value), row.text);
+    EXPECT_EQ(Canonical_Number_Text(row.input), row.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -422,17 +414,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Rounding, halves to the even neighbour.
 
-struct Rounding_Row {
-    std::string name;
-    double value;
-    double expected;
-};
+using Rounding_Row = Test_Tables::Row<double, double>;
 
 class Rounding : public testing::TestWithParam<Rounding_Row> {};
 
 TEST_P(Rounding, GoesToTheNearestHalvesToEven) {
     const auto& row = GetParam();
-    EXPECT_EQ(Round_Half_Even(row.value), row.expected);
+    EXPECT_EQ(Round_Half_Even(row.input), row.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -588,21 +576,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Failure numbers and their descriptions.
 
-struct Description_Row {
-    std::string name;
-    int number;
-    std::string text;
-};
+using Description_Row = Test_Tables::Row<int, std::string>;
 
 class Description : public testing::TestWithParam<Description_Row> {};
 
 TEST_P(Description, IsFixedEnglish) {
     const auto& row = GetParam();
-    EXPECT_EQ(Error_Description(row.number), row.text);
-    if (row.number != 0) {
-        const Run_Time_Failure failure(row.number);
-        EXPECT_EQ(failure.number(), row.number);
-        EXPECT_EQ(std::string(failure.what()), row.text);
+    EXPECT_EQ(Error_Description(row.input), row.expected);
+    if (row.input != 0) {
+        const Run_Time_Failure failure(row.input);
+        EXPECT_EQ(failure.number(), row.input);
+        EXPECT_EQ(std::string(failure.what()), row.expected);
     }
 }
 

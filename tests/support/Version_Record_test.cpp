@@ -98,6 +98,19 @@ INSTANTIATE_TEST_SUITE_P(Stored, Version_Record_With_Other_Version,
                              return "Version_" + name + "_" + std::to_string(info.index);
                          });
 
+// The store refuses to delete a key with sub-keys, as the registry does: the
+// seven values are written over in place and everything else stays.
+TEST_F(Version_Record, Key_With_A_Sub_Key_Is_Rewritten_In_Place) {
+    User_Settings::Seed({{"Version", "1.0.23"},
+                         {"Foreign", "added by someone else"},
+                         {"Plugins/Path", "a sub-key's value"}});
+    EXPECT_EQ(Check(), "updated");
+    Expect_Full_Record();
+    EXPECT_EQ(User_Settings::Value("Foreign").toString(), "added by someone else");
+    EXPECT_EQ(User_Settings::Value("Plugins/Path").toString(), "a sub-key's value");
+    EXPECT_EQ(Check(), "verified");
+}
+
 TEST_F(Version_Record, Stored_Missing_Creates_Without_Deleting) {
     User_Settings::Seed({{"Version", "Missing"}, {"Foreign", "kept"}});
     EXPECT_EQ(Check(), "created");
