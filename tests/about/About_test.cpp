@@ -2,7 +2,6 @@
 #include "About.h"
 #include "AppNotes.h"
 #include "App_Identity.h"
-#include "Application_Setup.h"
 #include "Test_Environment.h"
 
 #include <QFontInfo>
@@ -23,8 +22,6 @@ const QColor Base(10, 100, 175);
 
 class About_Test : public testing::Test {
 protected:
-    static void SetUpTestSuite() { Install_Font_Substitutions(); }
-
     void SetUp() override {
         Test_Environment::Clear_Messages();
         Test_Environment::Clear_Log();

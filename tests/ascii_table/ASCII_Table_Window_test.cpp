@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ASCII_Table.h"
 #include "ASCII_Table_Text.h"
-#include "Application_Setup.h"
 #include "Form_Control.h"
 #include "Test_Environment.h"
 #include "Twips.h"
@@ -40,8 +39,6 @@ QStringList Log_Lines_Of(const QString& procedure) {
 
 class ASCII_Table_Window : public testing::Test {
 protected:
-    static void SetUpTestSuite() { Install_Font_Substitutions(); }
-
     void SetUp() override {
         Test_Environment::Clear_Log();
         Test_Environment::Clear_Messages();
@@ -193,7 +190,6 @@ TEST_F(ASCII_Table_Window, A_Close_Arriving_While_Resize_Processes_Events_Waits_
 
 class Show_Table_Test : public testing::Test {
 protected:
-    static void SetUpTestSuite() { Install_Font_Substitutions(); }
     void TearDown() override {
         for (QWidget* widget : QApplication::topLevelWidgets())
             if (widget->objectName() == "ASCII_Table")

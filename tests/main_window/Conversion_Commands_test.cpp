@@ -99,7 +99,7 @@ TEST_F(Main_Window_Test, TogglesFollowTheConvertedValue) {
         {3, 127}, {4, -12345}, {5, -2147483648LL}, {5, 1},          {2, 4294967295}};
     for (const auto& [row, value] : cases) {
         Convert(row, QString::number(value));
-        const int width = Rows::Grids[static_cast<std::size_t>(row)].width;
+        const int width = Rows::Grid_At(row).width;
         const std::string expected =
             std::bitset<32>(static_cast<unsigned long long>(value)).to_string().substr(32 - width);
         EXPECT_EQ(Toggles(row).toStdString(), expected) << "row " << row << " value " << value;

@@ -14,6 +14,15 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+// The grid's toggles as a bit text, most significant first, read from the
+// check boxes themselves.
+inline QString Toggle_Bits(const Tessaly& window, int grid) {
+    QString bits;
+    for (int bit = Rows::Grid_At(grid).width - 1; bit >= 0; --bit)
+        bits += window.Toggle(grid, bit)->isChecked() ? '1' : '0';
+    return bits;
+}
+
 class Main_Window_Test : public testing::Test {
 protected:
     void SetUp() override {
@@ -52,14 +61,7 @@ protected:
         QTest::keyClick(window->NumIn(row), key, modifiers);
     }
 
-    // The grid's toggles as a bit text, most significant first.
-    QString Toggles(int grid) const {
-        const int width = Rows::Grids[static_cast<std::size_t>(grid)].width;
-        QString bits;
-        for (int bit = width - 1; bit >= 0; --bit)
-            bits += window->Toggle(grid, bit)->isChecked() ? '1' : '0';
-        return bits;
-    }
+    QString Toggles(int grid) const { return Toggle_Bits(*window, grid); }
 
     void Click_Toggle(int grid, int bit) {
         QCheckBox* toggle = window->Toggle(grid, bit);

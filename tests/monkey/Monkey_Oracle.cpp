@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The monkey's independent reckoning: what a row must show after a
 // conversion, a toggle click or a reset, and the error log's lines read back.
+#include "Main_Window_Fixture.h"
 #include "Monkey.h"
 
 #include "Number_Field.h"
@@ -267,11 +268,8 @@ bool Decimal_Close_Enough(const QString& status, const QString& prefix, long dou
 } // namespace
 
 Row_Snapshot Snapshot(const Tessaly& window, int row) {
-    Row_Snapshot snapshot{window.NumIn(row)->text(), window.Status(row)->text(), {}};
-    if (row < static_cast<int>(Grid_Rows.size()))
-        for (int bit = Grid_Rows[static_cast<std::size_t>(row)].width - 1; bit >= 0; --bit)
-            snapshot.toggles += window.Toggle(row, bit)->isChecked() ? '1' : '0';
-    return snapshot;
+    return {window.NumIn(row)->text(), window.Status(row)->text(),
+            row < Rows::Grid_Count ? Toggle_Bits(window, row) : QString()};
 }
 
 QString Conversion_Disagreement(int row, const Row_Snapshot& before, const QString& input,

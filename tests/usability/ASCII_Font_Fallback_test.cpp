@@ -5,7 +5,6 @@
 #include "ASCII_Columns.h"
 #include "ASCII_Table.h"
 #include "ASCII_Table_Text.h"
-#include "Application_Setup.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -18,8 +17,6 @@ namespace {
 
 class ASCII_Table_Font : public testing::Test {
 protected:
-    static void SetUpTestSuite() { Install_Font_Substitutions(); }
-
     void SetUp() override {
         table = new ASCII_Table;
         table->show();

@@ -6,7 +6,6 @@
 #include "ASCII_Columns.h"
 #include "ASCII_Table.h"
 #include "ASCII_Table_Text.h"
-#include "Application_Setup.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -21,7 +20,6 @@ using ASCII_Columns::Labels;
 class ASCII_Table_Right_To_Left : public testing::Test {
 protected:
     void SetUp() override {
-        Install_Font_Substitutions();
         QApplication::setLayoutDirection(Qt::RightToLeft);
         table = new ASCII_Table;
         table->show();

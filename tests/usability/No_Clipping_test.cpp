@@ -2,7 +2,6 @@
 // Nothing the user reads in the main window is cut off and the toggles keep
 // their size and shape. ctest runs these cases at the scale factors 1, 1.25,
 // 1.5 and 2 and again without the named fonts' look-alikes.
-#include "Application_Setup.h"
 #include "Clipping_Check.h"
 #include "Tessaly.h"
 #include "Twips.h"
@@ -19,7 +18,6 @@ namespace {
 class Main_Window_Texts : public testing::Test {
 protected:
     void SetUp() override {
-        Install_Font_Substitutions();
         window = std::make_unique<Tessaly>();
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -49,7 +47,6 @@ TEST_F(Main_Window_Texts, Nothing_Is_Clipped_With_The_Refusals) {
 
 // Checked once: the frame's border does not move with the scale factor.
 TEST(Frame_Borders, Run_Clear_Of_The_Status_Lines) {
-    Install_Font_Substitutions();
     Tessaly window;
     Show_Widest_Results(window);
     window.show();
@@ -73,7 +70,7 @@ QRect Drawn_Mark(const QImage& image) {
 TEST_F(Main_Window_Texts, Every_Toggle_Is_Drawn_As_A_Square_Of_At_Least_13_Logical_Pixels) {
     const QSize designed = Twips::Size(255, 195);
     for (int grid = 0; grid < Rows::Grid_Count; ++grid)
-        for (int bit = 0; bit < Rows::Grids[static_cast<std::size_t>(grid)].width; ++bit) {
+        for (int bit = 0; bit < Rows::Grid_At(grid).width; ++bit) {
             QCheckBox* toggle = window->Toggle(grid, bit);
             const std::string name = toggle->objectName().toStdString();
             EXPECT_EQ(toggle->size(), window->Toggle(0, 0)->size()) << name;

@@ -2,7 +2,6 @@
 // The main and ASCII table windows take every colour from the palette, so
 // that dark and high-contrast themes reach every control.
 #include "ASCII_Table.h"
-#include "Application_Setup.h"
 #include "Edge_Style.h"
 #include "Number_Field.h"
 #include "Tessaly.h"
@@ -63,7 +62,6 @@ double Text_Share(QColor pixel, QColor background, QColor text) {
 
 std::unique_ptr<Tessaly> Shown_Main_Window() {
     Install_Edge_Style(); // as the program's start does
-    Install_Font_Substitutions();
     auto window = std::make_unique<Tessaly>();
     Show_Widest_Results(*window);
     window->show();
