@@ -6,6 +6,7 @@
 #include "Form_Control.h"
 #include "Show_ASCII.h"
 #include "Twips.h"
+#include "Window_Frame.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -13,7 +14,6 @@
 #include <QFontInfo>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QWindow>
 
 namespace {
 
@@ -24,16 +24,9 @@ constexpr int Outer_Height = 7500;
 constexpr int Bottom_Strip = 60;
 constexpr double Table_Point_Size = 9.75;
 
-// Gives the window the client size that makes its frame the given size. The
-// native window knows its frame once it exists, on the platforms that draw
-// the frame themselves; where the window manager adds it later the frame
-// counts as nothing.
+// Gives the window the client size that makes its frame the given size.
 void Set_Outer_Size(QWidget& window, QSize outer) {
-    window.winId();
-    QMargins frame;
-    if (const QWindow* native = window.windowHandle())
-        frame = native->frameMargins();
-    window.resize(outer.shrunkBy(frame));
+    window.resize(outer.shrunkBy(Expected_Frame_Margins(window)));
 }
 
 QPlainTextEdit* Make_Text_Box(QWidget* window) {

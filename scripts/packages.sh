@@ -1,7 +1,7 @@
 # Shared by scripts/run and scripts/test: installs the Debian packages that
 # Tessaly needs, skipping those already present. Source it, then call
 # ensure_packages NAME...
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev
                 fonts-liberation fonts-comic-neue)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format
                xvfb xauth x11-apps imagemagick)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "Form_Control.h"
 
+#include "Window_Frame.h"
+
 #include <QGuiApplication>
 #include <QPointF>
 #include <QScreen>
@@ -16,13 +18,16 @@ void CenterForm(QWidget& window) noexcept {
         if (!screen)
             return;
         const QRect screen_area = screen->geometry();
-        // The frame is known only once the window has been shown; before that
-        // the outer size is the client size (the window manager adds the frame).
-        const QSize outer = window.frameGeometry().size();
+        // Before the first show the frame is the one the window manager will
+        // add. The client area is placed, so that the frame's corner lands
+        // where it should whether or not the toolkit knows the frame yet.
+        const QMargins frame = Expected_Frame_Margins(window);
+        const QSize outer = window.size().grownBy(frame);
         const QPointF top_left(screen_area.x() + (screen_area.width() - outer.width()) * 0.5,
                                screen_area.y() + (screen_area.height() - outer.height()) * 0.5);
-        // move() places the frame's corner; the toolkit rounds the halves.
-        window.move(top_left.toPoint());
+        // Halves round to whole pixels.
+        window.setGeometry(
+            QRect(top_left.toPoint() + QPoint(frame.left(), frame.top()), window.size()));
     } catch (...) {
         // Centring is cosmetic: a window that cannot be moved stays where it is.
     }

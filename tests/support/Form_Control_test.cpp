@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -56,16 +57,23 @@ INSTANTIATE_TEST_SUITE_P(Windows, Center_Form_Of_Size,
                              return std::string(info.param.name);
                          });
 
+// The client size that gives the window the outer size, with the frame the
+// platform reports.
+QSize Client_Size_For(QWidget& window, QSize outer) {
+    window.winId();
+    return outer.shrunkBy(window.windowHandle()->frameMargins());
+}
+
 TEST(Center_Form, Window_As_Wide_As_The_Screen_Gets_Left_Zero) {
     QWidget window;
-    window.resize(Screen_Area().width(), 100);
+    window.resize(Client_Size_For(window, QSize(Screen_Area().width(), 100)));
     CenterForm(window);
     EXPECT_EQ(window.frameGeometry().x(), Screen_Area().x());
 }
 
 TEST(Center_Form, Window_Larger_Than_The_Screen_Gets_A_Negative_Position) {
     QWidget window;
-    window.resize(Screen_Area().size() + QSize(200, 100));
+    window.resize(Client_Size_For(window, Screen_Area().size() + QSize(200, 100)));
     CenterForm(window);
     EXPECT_EQ(window.frameGeometry().topLeft(), Screen_Area().topLeft() - QPoint(100, 50));
 }
