@@ -11,6 +11,7 @@
 #include "Twips.h"
 
 #include <QFont>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -55,6 +56,7 @@ About::About(QWidget* parent)
     colours.setColor(QPalette::Window, Background);
     colours.setColor(QPalette::WindowText, Qt::black);
     setPalette(colours);
+    Prepare_Self_Drawn_Translucency(*this);
 
     Max_Time_ = new QTimer(this);
     Max_Time_->setObjectName(QStringLiteral("Max_Time"));
@@ -127,7 +129,20 @@ void About::Unload() {
 
 void About::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    surface_.Paint(painter);
+    const double opacity = Self_Drawn_Opacity(*this);
+    if (opacity >= 1.0) {
+        surface_.Paint(painter);
+        return;
+    }
+    // The background and the gradient over it are one layer, blended once.
+    QImage layer(size() * devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(devicePixelRatio());
+    layer.fill(Qt::transparent);
+    QPainter layer_painter(&layer);
+    surface_.Paint(layer_painter);
+    layer_painter.end();
+    painter.setOpacity(opacity);
+    painter.drawImage(0, 0, layer);
 }
 
 void About::mousePressEvent(QMouseEvent* event) {

@@ -6,6 +6,10 @@
 #include "Runtime_Services.h"
 #include "Twips.h"
 
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPalette>
+#include <QVariant>
 #include <QWidget>
 #include <algorithm>
 #include <limits>
@@ -143,13 +147,50 @@ void Paint_Symmetric(qint16 Shade, qint16 Red, qint16 Green, qint16 Blue, qint16
 
 } // namespace
 
+namespace {
+
+const char* const Self_Drawn_Opacity_Property = "tessaly_self_drawn_opacity";
+
+// Wayland clients cannot set a window's opacity; the compositor blends only
+// what the client draws with alpha.
+bool Window_System_Blends_Windows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void Draw_Itself_Translucent(QWidget& window, double opacity) {
+    window.setProperty(Self_Drawn_Opacity_Property, opacity);
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        QPalette palette = label->palette();
+        QColor text = palette.color(QPalette::WindowText);
+        text.setAlphaF(float(opacity));
+        palette.setColor(QPalette::WindowText, text);
+        label->setPalette(palette);
+    }
+    window.update();
+}
+
+} // namespace
+
 void SetTranslucent(QWidget& window, qint16 Opacity) noexcept {
     Run_With_Message("SetTranslucent: ", [&] {
         // The opacity must fit an unsigned byte.
         if (Opacity < 0 || Opacity > 255)
             throw Run_Time_Failure(Failure::Overflow);
-        window.setWindowOpacity(Opacity / 255.0);
+        if (Window_System_Blends_Windows())
+            window.setWindowOpacity(Opacity / 255.0);
+        else
+            Draw_Itself_Translucent(window, Opacity / 255.0);
     });
+}
+
+void Prepare_Self_Drawn_Translucency(QWidget& window) {
+    if (!Window_System_Blends_Windows())
+        window.setAttribute(Qt::WA_TranslucentBackground);
+}
+
+double Self_Drawn_Opacity(const QWidget& window) {
+    const QVariant opacity = window.property(Self_Drawn_Opacity_Property);
+    return opacity.isValid() ? opacity.toDouble() : 1.0;
 }
 
 void ShadeFX(qint16 Shade, qint16 Red, qint16 Green, qint16 Blue, qint16 Steps, qint16 X1,

@@ -33,8 +33,19 @@ qint16 Rounded_Quotient(qint16 dividend, qint16 divisor);
 // as 255; a negative one fails with 5.
 QColor RGB_Colour(qint16 red, qint16 green, qint16 blue);
 
-// Whole-window opacity, 0 (transparent) to 255 (opaque).
+// Whole-window opacity, 0 (transparent) to 255 (opaque). Where the window
+// system cannot blend a whole window (Wayland), the window's labels' text is
+// given the opacity instead, and its own painting applies Self_Drawn_Opacity
+// to a surface prepared by Prepare_Self_Drawn_Translucency.
 void SetTranslucent(QWidget& window, qint16 Opacity) noexcept;
+
+// Where the window system cannot blend a whole window, gives the window a
+// surface with an alpha channel. Call before the window is first shown.
+void Prepare_Self_Drawn_Translucency(QWidget& window);
+
+// The opacity a window set translucent must paint itself with: 1 where the
+// window system blends the whole window.
+double Self_Drawn_Opacity(const QWidget& window);
 
 // Clears the surface, paints the gradient Style into (X1, Y1)-(X2, Y2), then
 // outlines the surface's outermost pixel ring in the base colour.
