@@ -3,9 +3,11 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMenu>
+#include <algorithm>
 #include <cmath>
 
 Status_Line::Status_Line(const QString& text, QWidget* parent) : QLabel(text, parent) {
@@ -27,8 +29,16 @@ QSize Status_Line::sizeHint() const {
     const QFontMetricsF metrics(font());
     const QMargins margins = contentsMargins();
     const int frame = 2 * margin();
-    return {static_cast<int>(std::ceil(metrics.horizontalAdvance(text()))) + margins.left() +
-                margins.right() + frame,
+    int width = static_cast<int>(std::ceil(metrics.horizontalAdvance(text())));
+#ifdef Q_OS_WIN
+    // GDI lays text out in whole-pixel advances, which can add up to more
+    // than the font's fractional ones: the line is as wide as a label's own
+    // layout of the text, so that its end is never cut off.
+    width = std::max(
+        width,
+        QFontMetrics(font()).boundingRect(QRect(0, 0, 2000, 2000), Qt::AlignLeft, text()).width());
+#endif
+    return {width + margins.left() + margins.right() + frame,
             static_cast<int>(std::ceil(metrics.height())) + margins.top() + margins.bottom() +
                 frame};
 }

@@ -11,6 +11,10 @@
 #include <QLocale>
 #include <QStandardPaths>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace Error_Logging {
 namespace {
 
@@ -40,22 +44,51 @@ QString Fallback_Folder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 }
 
-// One write of the whole line, so that two programs appending at once never
-// interleave inside a line.
+// One write of the whole line at the end of the file, so that two programs
+// appending at once never lose or split a line.
+#ifdef Q_OS_WIN
+// Qt's append mode seeks to the end once, when the file opens, and even an
+// append-only handle is not atomic everywhere (Wine's is not): two programs
+// could each write where they found the end. A lock on one byte far past
+// any real end serialises the writers without keeping readers out.
+bool Append_Bytes(const QString& path, const QByteArray& bytes) {
+    const HANDLE file =
+        CreateFileW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()),
+                    GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    OVERLAPPED writers_lock{};
+    writers_lock.OffsetHigh = 0x7FFFFFFF;
+    const bool locked = LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &writers_lock);
+    DWORD written = 0;
+    const bool whole = SetFilePointerEx(file, LARGE_INTEGER{}, nullptr, FILE_END) &&
+                       WriteFile(file, bytes.constData(), DWORD(bytes.size()), &written, nullptr) &&
+                       written == DWORD(bytes.size());
+    if (locked)
+        UnlockFileEx(file, 0, 1, 0, &writers_lock);
+    CloseHandle(file);
+    return whole;
+}
+#else
+bool Append_Bytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return false;
+    return file.write(bytes) == bytes.size();
+}
+#endif
+
 bool Append_Line(const QString& folder, const QString& source, const QString& procedure,
                  std::int16_t number) {
     if (folder.isEmpty())
-        return false;
-    QFile file(folder + QLatin1Char('/') + Log_File_Name);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return false;
     const QString entry = QLatin1Char('[') + Time_Stamp(QDateTime::currentDateTime(), QLocale()) +
                           QStringLiteral("][") + source + QStringLiteral("][") + procedure +
                           QStringLiteral("][") + QString::number(number) + QStringLiteral("][") +
                           QString::fromStdString(Runtime_Services::Error_Description(number)) +
                           QStringLiteral("]\r\n");
-    const QByteArray bytes = entry.toLocal8Bit();
-    return file.write(bytes) == bytes.size();
+    return Append_Bytes(folder + QLatin1Char('/') + Log_File_Name, entry.toLocal8Bit());
 }
 
 } // namespace

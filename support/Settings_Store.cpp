@@ -31,19 +31,29 @@ std::optional<Settings_Location> Parse_Key_Path(std::string_view key_path) {
     return Settings_Location{parts[1], parts[2]};
 }
 
+#ifdef Q_OS_WIN
+QString& Registry_Software_Key() {
+    static QString key = QStringLiteral("HKEY_CURRENT_USER\\Software");
+    return key;
+}
+
+QString Maker_Key(const Settings_Location& location) {
+    return Registry_Software_Key() + QLatin1Char('\\') + location.organisation;
+}
+#endif
+
 std::unique_ptr<QSettings> Make_Settings(const Settings_Location& location) {
+#ifdef Q_OS_WIN
+    auto settings = std::make_unique<QSettings>(
+        Maker_Key(location) + QLatin1Char('\\') + location.application, QSettings::NativeFormat);
+#else
     auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                                 location.organisation, location.application);
+#endif
     // Only the key itself counts: no maker-wide or system-wide values.
     settings->setFallbacksEnabled(false);
     return settings;
 }
-
-#ifdef Q_OS_WIN
-QString Maker_Key(const Settings_Location& location) {
-    return QStringLiteral("HKEY_CURRENT_USER\\Software\\") + location.organisation;
-}
-#endif
 
 // Asked without creating the key: on Windows, opening a QSettings for writing
 // creates its key, so the maker's key is asked for its sub-keys instead.
@@ -160,6 +170,20 @@ QString Value_Name(std::string_view name) {
 }
 
 } // namespace
+
+void Settings_Store::Redirect_Software_Key([[maybe_unused]] const QString& registry_key) {
+#ifdef Q_OS_WIN
+    Registry_Software_Key() = registry_key;
+#endif
+}
+
+QString Settings_Store::Software_Key() {
+#ifdef Q_OS_WIN
+    return Registry_Software_Key();
+#else
+    return {};
+#endif
+}
 
 Settings_Store::Settings_Store() = default;
 Settings_Store::~Settings_Store() = default;

@@ -2,10 +2,12 @@
 #include "Test_Environment.h"
 
 #include "Message_Box.h"
+#include "Settings_Store.h"
 #include "Test_World.h"
 
+#include <QCoreApplication>
 #include <QFile>
-#include <cstdlib>
+#include <QSettings>
 #include <memory>
 
 namespace Test_Environment {
@@ -21,12 +23,33 @@ QStringList& Recorded_Messages() {
     return messages;
 }
 
+#ifdef Q_OS_WIN
+// On Windows the settings live in the registry, which has no per-process
+// home: each test program gets a key of its own instead of
+// HKEY_CURRENT_USER\Software, removed when it ends.
+const QString Test_Registry_Parent = QStringLiteral("HKEY_CURRENT_USER\\Software\\Tessaly Tests");
+
+QString Test_Registry_Key() {
+    return Test_Registry_Parent + QLatin1Char('\\') +
+           QString::number(QCoreApplication::applicationPid());
+}
+#endif
+
 } // namespace
 
 void Prepare_Process() {
     World() = std::make_unique<Test_World>(Test_World::Xdg::Folders, "tessaly-test");
     World()->Enter();
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+#ifdef Q_OS_WIN
+    Registry::Settings_Store::Redirect_Software_Key(Test_Registry_Key());
+#endif
+#ifdef Q_OS_WIN
+    // Qt's offscreen platform has no fonts on Windows: there the tests run
+    // on the real one, on the display the test run provides.
+    qputenv("QT_QPA_PLATFORM", "windows");
+#else
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
 }
 
 void Prepare_Application() {
@@ -36,6 +59,10 @@ void Prepare_Application() {
 
 void Clean_Up() {
     World().reset();
+#ifdef Q_OS_WIN
+    QSettings(Test_Registry_Parent, QSettings::NativeFormat)
+        .remove(QString::number(QCoreApplication::applicationPid()));
+#endif
 }
 
 QString Root() {

@@ -5,24 +5,24 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <sys/stat.h>
 
 namespace {
 
 namespace fs = std::filesystem;
 
 // Folders a test made read-only must be opened again for the clean-up; each
-// is opened before the walk enters it.
+// is opened before the walk enters it. Links are not followed.
 void Open_Folders(const QString& root) {
     const auto open = [](const fs::path& path) {
-        struct stat status {};
-        if (lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode))
-            chmod(path.c_str(), (status.st_mode & 07777) | S_IRWXU);
+        std::error_code error;
+        if (fs::symlink_status(path, error).type() == fs::file_type::directory)
+            fs::permissions(path, fs::perms::owner_all, fs::perm_options::add, error);
     };
-    const fs::path base(QFile::encodeName(root).toStdString());
+    const fs::path base(root.toStdWString());
     open(base);
     std::error_code error;
     for (fs::recursive_directory_iterator walk(base, error);
@@ -30,16 +30,29 @@ void Open_Folders(const QString& root) {
         open(walk->path());
 }
 
+// The system's temporary folder. On POSIX systems always /tmp, whatever
+// TMPDIR says: the fault probes enter worlds as another user, who must be
+// able to reach them.
+QString Temporary_Folder() {
+#ifdef Q_OS_WIN
+    return QDir::tempPath();
+#else
+    return QStringLiteral("/tmp");
+#endif
+}
+
 } // namespace
 
 Test_World::Test_World(Xdg xdg, const char* prefix) : xdg_(xdg) {
-    std::string pattern = std::string("/tmp/") + prefix + "-XXXXXX";
-    const char* made = mkdtemp(pattern.data());
-    if (!made) { // without its own root a world would land on the real files
-        std::perror("mkdtemp");
+    QTemporaryDir made(Temporary_Folder() + QLatin1Char('/') + QLatin1String(prefix) +
+                       QStringLiteral("-XXXXXX"));
+    if (!made.isValid()) { // without its own root a world would land on the real files
+        std::fprintf(stderr, "cannot make a temporary folder: %s\n",
+                     qPrintable(made.errorString()));
         std::abort();
     }
-    root_ = QString::fromLocal8Bit(made);
+    made.setAutoRemove(false);
+    root_ = made.path();
     for (const QString& folder : {Home(), Program_Folder(), Runtime_Folder()})
         QDir().mkpath(folder);
     QFile::setPermissions(Runtime_Folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -69,9 +82,9 @@ std::map<std::string, std::string> Test_World::Variables() const {
 void Test_World::Enter() const {
     for (const auto& [name, value] : Variables()) {
         if (value.empty())
-            unsetenv(name.c_str());
+            qunsetenv(name.c_str());
         else
-            setenv(name.c_str(), value.c_str(), 1);
+            qputenv(name.c_str(), QByteArray::fromStdString(value));
     }
 }
 

@@ -21,7 +21,8 @@ public:
         Home_Only, // XDG_* unset but XDG_RUNTIME_DIR: the home-derived defaults apply
     };
 
-    // Makes /tmp/<prefix>-XXXXXX with home/, program/ and runtime/ (0700).
+    // Makes /tmp/<prefix>-XXXXXX (in the temporary folder on Windows) with
+    // home/, program/ and runtime/ (0700).
     explicit Test_World(Xdg xdg = Xdg::Folders, const char* prefix = "tessaly-world");
     ~Test_World();
     Test_World(const Test_World&) = delete;

@@ -5,6 +5,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTimer>
 
 namespace {
@@ -49,11 +50,13 @@ TEST_F(Menus, ShowingTheTableTwiceLeavesOneWindow) {
 
 TEST_F(Menus, TheTableIsBuiltAfreshAfterItWasClosed) {
     Choose("sMnu_0");
-    QWidget* first = Open_Windows("ASCII_Table").value(0);
+    // Watched, not compared: the new window may be given the old one's address.
+    const QPointer<QWidget> first = Open_Windows("ASCII_Table").value(0);
+    ASSERT_TRUE(first);
     Close_Windows("ASCII_Table");
+    EXPECT_TRUE(first.isNull());
     Choose("sMnu_0");
     ASSERT_EQ(Open_Windows("ASCII_Table").size(), 1);
-    EXPECT_NE(Open_Windows("ASCII_Table")[0], first);
 }
 
 TEST_F(Menus, TheMainWindowWorksWhileTheTableIsOpen) {

@@ -24,14 +24,14 @@ protected:
 TEST_F(Settings_Store_Test, Absent_Key_Cannot_Be_Opened) {
     EXPECT_FALSE(store.Open_Key(Record_Key, Access::Query));
     EXPECT_FALSE(store.Open_Key(Record_Key, Access::All));
-    EXPECT_FALSE(QFileInfo::exists(User_Settings::File()));
+    EXPECT_FALSE(User_Settings::Key_Exists());
 }
 
-TEST_F(Settings_Store_Test, Created_Key_Is_The_Users_Settings_File) {
+TEST_F(Settings_Store_Test, Created_Key_Is_The_Users_Settings_Key) {
     const auto key = store.Create_Key(Record_Key);
     ASSERT_TRUE(key);
     EXPECT_TRUE(store.Close_Key(*key));
-    EXPECT_TRUE(QFileInfo(User_Settings::File()).isFile());
+    EXPECT_TRUE(User_Settings::Key_Exists());
     const auto opened = store.Open_Key(Record_Key, Access::Query);
     ASSERT_TRUE(opened);
     EXPECT_TRUE(store.Close_Key(*opened));
@@ -103,9 +103,8 @@ TEST_F(Settings_Store_Test, Absent_Value_Is_Not_Found_With_Size_Zero) {
     store.Close_Key(*key);
 }
 
-TEST_F(Settings_Store_Test, Number_In_The_File_Reads_As_A_32_Bit_Number) {
-    // The form QSettings gives an int that it keeps typed.
-    User_Settings::Write_File("[General]\nCompiled=@Variant(\\x0\\x0\\x0\\x2\\x0\\x0\\x1\\x2)\n");
+TEST_F(Settings_Store_Test, Typed_Number_Reads_As_A_32_Bit_Number) {
+    User_Settings::Seed_Number("Compiled", 258);
     const auto key = store.Open_Key(Record_Key, Access::Query);
     ASSERT_TRUE(key);
     const Query_Result read = store.Query_Value(*key, "Compiled", 4);
@@ -119,7 +118,7 @@ TEST_F(Settings_Store_Test, Other_Values_Are_Written_Back_Unchanged) {
     const QStringList list = {"a", "b, c"};
     User_Settings::Seed(
         {{"List", list}, {"Point", QPoint(3, -4)}, {"Bytes", QByteArray("\x00\x01", 2)}});
-    const QByteArray before = User_Settings::File_Content();
+    const QVariantMap before = User_Settings::Snapshot();
     const auto key = store.Open_Key(Record_Key, Access::All);
     ASSERT_TRUE(key);
     for (const char* name : {"List", "Point", "Bytes"}) {
@@ -131,7 +130,7 @@ TEST_F(Settings_Store_Test, Other_Values_Are_Written_Back_Unchanged) {
     EXPECT_TRUE(store.Close_Key(*key));
     EXPECT_EQ(User_Settings::Value("List").toStringList(), list);
     EXPECT_EQ(User_Settings::Value("Point").toPoint(), QPoint(3, -4));
-    EXPECT_EQ(User_Settings::File_Content(), before);
+    EXPECT_EQ(User_Settings::Snapshot(), before);
 }
 
 TEST_F(Settings_Store_Test, Malformed_Data_Of_Another_Type_Is_Not_Written) {
@@ -155,7 +154,7 @@ TEST_F(Settings_Store_Test, Key_Opened_For_Queries_Cannot_Be_Written) {
 TEST_F(Settings_Store_Test, Deleted_Key_Is_Gone_With_Its_Values) {
     User_Settings::Seed({{"Title", "Tessaly"}, {"Foreign", "x"}});
     EXPECT_TRUE(store.Delete_Key(Record_Key));
-    EXPECT_FALSE(QFileInfo::exists(User_Settings::File()));
+    EXPECT_FALSE(User_Settings::Key_Exists());
     EXPECT_FALSE(store.Open_Key(Record_Key, Access::Query));
     EXPECT_FALSE(User_Settings::Has("Foreign"));
 }
@@ -179,6 +178,9 @@ TEST_F(Settings_Store_Test, Closed_Handle_Cannot_Be_Used_Again) {
     EXPECT_EQ(store.Query_Value(*key, "Title", 10).status, Query_Status::Failed);
 }
 
+#ifndef Q_OS_WIN
+// The settings file of Linux and its folder, made unusable: these cases run
+// only there.
 TEST_F(Settings_Store_Test, Write_And_Close_Fail_When_The_File_Cannot_Be_Saved) {
     User_Settings::Seed({{"Title", "Tessaly"}});
     const auto key = store.Open_Key(Record_Key, Access::All);
@@ -203,5 +205,6 @@ TEST_F(Settings_Store_Test, Settings_File_That_Is_A_Folder_Offers_No_Key) {
     EXPECT_FALSE(store.Create_Key(Record_Key));
     EXPECT_TRUE(QFileInfo(User_Settings::File()).isDir());
 }
+#endif
 
 } // namespace
