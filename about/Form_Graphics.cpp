@@ -145,10 +145,6 @@ void Paint_Symmetric(qint16 Shade, qint16 Red, qint16 Green, qint16 Blue, qint16
     }
 }
 
-} // namespace
-
-namespace {
-
 const char* const Self_Drawn_Opacity_Property = "tessaly_self_drawn_opacity";
 
 // Wayland clients cannot set a window's opacity; the compositor blends only

@@ -171,19 +171,15 @@ QString Value_Name(std::string_view name) {
 
 } // namespace
 
-void Settings_Store::Redirect_Software_Key([[maybe_unused]] const QString& registry_key) {
 #ifdef Q_OS_WIN
+void Settings_Store::Redirect_Software_Key(const QString& registry_key) {
     Registry_Software_Key() = registry_key;
-#endif
 }
 
 QString Settings_Store::Software_Key() {
-#ifdef Q_OS_WIN
     return Registry_Software_Key();
-#else
-    return {};
-#endif
 }
+#endif
 
 Settings_Store::Settings_Store() = default;
 Settings_Store::~Settings_Store() = default;

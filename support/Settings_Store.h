@@ -22,13 +22,14 @@ public:
     Settings_Store(const Settings_Store&) = delete;
     Settings_Store& operator=(const Settings_Store&) = delete;
 
-    // On Windows, the registry key that stands for "Software" in key paths,
+#ifdef Q_OS_WIN
+    // The registry key that stands for "Software" in key paths,
     // HKEY_CURRENT_USER\Software unless redirected. Test programs redirect
-    // it, so that they never touch the user's real record; elsewhere the
-    // configuration folder is redirected through XDG_CONFIG_HOME instead,
-    // and these do nothing (the key is empty).
+    // it, so that they never touch the user's real record (elsewhere they
+    // redirect the configuration folder through XDG_CONFIG_HOME).
     static void Redirect_Software_Key(const QString& registry_key);
     static QString Software_Key();
+#endif
 
     std::optional<Key_Handle> Open_Key(std::string_view key_path, Access access) override;
     Query_Result Query_Value(Key_Handle key, std::string_view value_name,

@@ -2,6 +2,7 @@
 #include "Window_Frame.h"
 
 #include <QGuiApplication>
+#include <QVariant>
 #include <QWidget>
 #include <QWindow>
 
@@ -21,6 +22,8 @@
 namespace {
 
 #ifdef TESSALY_HAS_XCB
+
+const char* const Answer_Property = "tessaly_window_manager_frame";
 
 template <typename Reply> using Reply_Pointer = std::unique_ptr<Reply, decltype(&std::free)>;
 
@@ -151,8 +154,16 @@ QMargins Expected_Frame_Margins(QWidget& window) {
     if (window.isVisible() || !reported.isNull())
         return reported;
 #ifdef TESSALY_HAS_XCB
-    if (QGuiApplication::platformName() == QLatin1String("xcb"))
-        return Requested_Frame_Extents(xcb_window_t(native->winId()));
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        // An answer takes some 6 ms and holds until the window is shown; the
+        // ASCII table asks twice before that, for its size and its place.
+        const QVariant kept = window.property(Answer_Property);
+        if (kept.isValid())
+            return kept.value<QMargins>();
+        const QMargins answer = Requested_Frame_Extents(xcb_window_t(native->winId()));
+        window.setProperty(Answer_Property, QVariant::fromValue(answer));
+        return answer;
+    }
 #endif
     return reported;
 }

@@ -25,13 +25,12 @@ QStringList& Recorded_Messages() {
 
 #ifdef Q_OS_WIN
 // On Windows the settings live in the registry, which has no per-process
-// home: each test program gets a key of its own instead of
-// HKEY_CURRENT_USER\Software, removed when it ends.
+// home: each test program gets a key of its own under this one instead of
+// HKEY_CURRENT_USER\\Software, removed when it ends.
 const QString Test_Registry_Parent = QStringLiteral("HKEY_CURRENT_USER\\Software\\Tessaly Tests");
 
-QString Test_Registry_Key() {
-    return Test_Registry_Parent + QLatin1Char('\\') +
-           QString::number(QCoreApplication::applicationPid());
+QString Program_Key_Name() {
+    return QString::number(QCoreApplication::applicationPid());
 }
 #endif
 
@@ -41,9 +40,8 @@ void Prepare_Process() {
     World() = std::make_unique<Test_World>(Test_World::Xdg::Folders, "tessaly-test");
     World()->Enter();
 #ifdef Q_OS_WIN
-    Registry::Settings_Store::Redirect_Software_Key(Test_Registry_Key());
-#endif
-#ifdef Q_OS_WIN
+    Registry::Settings_Store::Redirect_Software_Key(Test_Registry_Parent + QLatin1Char('\\') +
+                                                    Program_Key_Name());
     // Qt's offscreen platform has no fonts on Windows: there the tests run
     // on the real one, on the display the test run provides.
     qputenv("QT_QPA_PLATFORM", "windows");
@@ -60,8 +58,7 @@ void Prepare_Application() {
 void Clean_Up() {
     World().reset();
 #ifdef Q_OS_WIN
-    QSettings(Test_Registry_Parent, QSettings::NativeFormat)
-        .remove(QString::number(QCoreApplication::applicationPid()));
+    QSettings(Test_Registry_Parent, QSettings::NativeFormat).remove(Program_Key_Name());
 #endif
 }
 
