@@ -150,8 +150,10 @@ QMargins Expected_Frame_Margins(QWidget& window) {
     const QWindow* native = window.windowHandle();
     if (!native)
         return {};
+    // The widget counts as visible already in its show event; its native
+    // window is mapped only after that, and only then has a frame.
     const QMargins reported = native->frameMargins();
-    if (window.isVisible() || !reported.isNull())
+    if (native->isVisible() || !reported.isNull())
         return reported;
 #ifdef TESSALY_HAS_XCB
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
