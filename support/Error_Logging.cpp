@@ -9,7 +9,10 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QScopeGuard>
 #include <QStandardPaths>
+
+#include <functional>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -44,6 +47,11 @@ QString Fallback_Folder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 }
 
+// The entry is made once the file is open (and on Windows locked), so that
+// its time stamp is never earlier than the write it heads, however long the
+// wait for the lock.
+using Entry_Maker = std::function<QByteArray()>;
+
 // One write of the whole line at the end of the file, so that two programs
 // appending at once never lose or split a line.
 #ifdef Q_OS_WIN
@@ -51,7 +59,7 @@ QString Fallback_Folder() {
 // append-only handle is not atomic everywhere (Wine's is not): two programs
 // could each write where they found the end. A lock on one byte far past
 // any real end serialises the writers without keeping readers out.
-bool Append_Bytes(const QString& path, const QByteArray& bytes) {
+bool Append_Entry(const QString& path, const Entry_Maker& make_entry) {
     const HANDLE file =
         CreateFileW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()),
                     GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -61,20 +69,23 @@ bool Append_Bytes(const QString& path, const QByteArray& bytes) {
     OVERLAPPED writers_lock{};
     writers_lock.OffsetHigh = 0x7FFFFFFF;
     const bool locked = LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &writers_lock);
+    const auto release = qScopeGuard([&] {
+        if (locked)
+            UnlockFileEx(file, 0, 1, 0, &writers_lock);
+        CloseHandle(file);
+    });
+    const QByteArray bytes = make_entry();
     DWORD written = 0;
-    const bool whole = SetFilePointerEx(file, LARGE_INTEGER{}, nullptr, FILE_END) &&
-                       WriteFile(file, bytes.constData(), DWORD(bytes.size()), &written, nullptr) &&
-                       written == DWORD(bytes.size());
-    if (locked)
-        UnlockFileEx(file, 0, 1, 0, &writers_lock);
-    CloseHandle(file);
-    return whole;
+    return SetFilePointerEx(file, LARGE_INTEGER{}, nullptr, FILE_END) &&
+           WriteFile(file, bytes.constData(), DWORD(bytes.size()), &written, nullptr) &&
+           written == DWORD(bytes.size());
 }
 #else
-bool Append_Bytes(const QString& path, const QByteArray& bytes) {
+bool Append_Entry(const QString& path, const Entry_Maker& make_entry) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return false;
+    const QByteArray bytes = make_entry();
     return file.write(bytes) == bytes.size();
 }
 #endif
@@ -83,12 +94,16 @@ bool Append_Line(const QString& folder, const QString& source, const QString& pr
                  std::int16_t number) {
     if (folder.isEmpty())
         return false;
-    const QString entry = QLatin1Char('[') + Time_Stamp(QDateTime::currentDateTime(), QLocale()) +
-                          QStringLiteral("][") + source + QStringLiteral("][") + procedure +
-                          QStringLiteral("][") + QString::number(number) + QStringLiteral("][") +
-                          QString::fromStdString(Runtime_Services::Error_Description(number)) +
-                          QStringLiteral("]\r\n");
-    return Append_Bytes(folder + QLatin1Char('/') + Log_File_Name, entry.toLocal8Bit());
+    const QString after_stamp =
+        QStringLiteral("][") + source + QStringLiteral("][") + procedure + QStringLiteral("][") +
+        QString::number(number) + QStringLiteral("][") +
+        QString::fromStdString(Runtime_Services::Error_Description(number)) +
+        QStringLiteral("]\r\n");
+    return Append_Entry(folder + QLatin1Char('/') + Log_File_Name, [&] {
+        return (QLatin1Char('[') + Time_Stamp(QDateTime::currentDateTime(), QLocale()) +
+                after_stamp)
+            .toLocal8Bit();
+    });
 }
 
 } // namespace
