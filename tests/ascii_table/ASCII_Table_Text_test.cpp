@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                       QStringLiteral("Value: 129 Binary = 0000000010000001  Hexadecimal = 81  "
                                      "Octal = 201  ASCII = 129 Char = ") +
                           QChar(0x0081)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    Test_Tables::Row_Name<Expected_Line>);
 
 // Each padding switches exactly at its boundary: 10 and 100 (decimal and code
 // fields), 16 (hexadecimal), 8 and 64 (octal).
@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
         Expected_Line{"code_99_last_two_digit_decimal", 99,
                       "Value: 099 Binary = 0000000001100011  Hexadecimal = 63  Octal = 143  Ascii "
                       "=  99 Char = c"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    Test_Tables::Row_Name<Expected_Line>);
 
 struct Named_Control {
     int code;
@@ -197,14 +197,9 @@ TEST(Whole_Table, Is_The_Lines_In_Ascending_Order) {
 }
 
 TEST(Table_Line_Range, Codes_Outside_0_To_255_Fail_With_5) {
-    for (int code : {-1, 256}) {
-        try {
-            Line(code);
-            ADD_FAILURE() << "code " << code << " gave a line";
-        } catch (const Run_Time_Failure& failure) {
-            EXPECT_EQ(failure.number(), Failure::Invalid_Procedure_Call);
-        }
-    }
+    for (int code : {-1, 256})
+        EXPECT_EQ(Test_Tables::Failure_Number([&] { Line(code); }), Failure::Invalid_Procedure_Call)
+            << "code " << code;
 }
 
 } // namespace

@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Injected_Failure{"at_code_1_keeps_one_line", 1, Failure::Type_Mismatch},
                     Injected_Failure{"at_code_100_keeps_100_lines", 100, Failure::Overflow},
                     Injected_Failure{"at_last_code_keeps_255_lines", 255, Failure::Type_Mismatch}),
-    [](const auto& info) { return std::string(info.param.name); });
+    Test_Tables::Row_Name<Injected_Failure>);
 
 TEST_F(Show_ASCII_Test, A_Failure_Part_Way_Leaves_The_Built_Lines_In_The_Real_Box) {
     QPlainTextEdit box;

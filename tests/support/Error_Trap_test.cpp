@@ -3,6 +3,7 @@
 // the handler returns quietly.
 #include "Error_Trap.h"
 #include "Test_Environment.h"
+#include "Test_Tables.h"
 #include "Unwritable_Folder.h"
 
 #include <QDir>
@@ -60,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "[51][Application-defined or object-defined error]"},
         Trap_Case{"Plain_Number", [] { throw 6; },
                   "[51][Application-defined or object-defined error]"}),
-    [](const testing::TestParamInfo<Trap_Case>& info) { return std::string(info.param.name); });
+    Test_Tables::Row_Name<Trap_Case>);
 
 TEST(Error_Trap, Handler_That_Succeeds_Runs_Whole_And_Logs_Nothing) {
     Test_Environment::Clear_Log();
