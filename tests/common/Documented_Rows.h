@@ -25,8 +25,6 @@ inline void PrintTo(const Documented_Row& row, std::ostream* out) {
 // Longer than the 32,767 characters Qt's fields hold by default.
 inline const std::string Zeros_Then_5 = std::string(40000, '0') + "5";
 
-inline const char* const Bits_32_Ones = "11111111111111111111111111111111";
-
 inline const Documented_Row Documented_Rows[] = {
     {"row0_200", 0, "200", "200", "200 = 11001000", "11001000", 0},
     {"row0_255_all_ones", 0, "255", "255", "255 = 11111111", "11111111", 0},
@@ -44,7 +42,7 @@ inline const Documented_Row Documented_Rows[] = {
     {"row2_40000_zeros_then_5_kept_whole", 2, Zeros_Then_5.c_str(), "5",
      "5 = 00000000000000000000000000000101", "00000000000000000000000000000101", 0},
     {"row2_4294967295", 2, "4294967295", "4294967295",
-     "4294967295 = 11111111111111111111111111111111", Bits_32_Ones, 0},
+     "4294967295 = 11111111111111111111111111111111", "11111111111111111111111111111111", 0},
     {"row2_4294967296_refused", 2, "4294967296", "4294967296", "4294967296 is to large to process",
      nullptr, 0},
     {"row2_2_7_drops_fraction", 2, "2.7", "2.7", "2.7 = 00000000000000000000000000000010",

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Number_Field.h"
+#include "QString_Printer.h"
 #include "Tessaly.h"
 #include "Test_Environment.h"
 
