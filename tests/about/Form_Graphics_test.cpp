@@ -80,17 +80,13 @@ INSTANTIATE_TEST_SUITE_P(
                                  Filled(1100, 800, 1100, 800, Base_Plus(4))}),
     Test_Tables::Row_Name<Sliding_Case>);
 
-struct Symmetric_Case {
-    std::string name;
-    qint16 mode;
-    std::vector<Drawn_Box> boxes;
-};
+using Symmetric_Case = Test_Tables::Row<qint16, std::vector<Drawn_Box>>; // a mode, its boxes
 
 class Symmetric_Modes : public Form_Graphics_Test,
                         public testing::WithParamInterface<Symmetric_Case> {};
 
 TEST_P(Symmetric_Modes, boxes_close_in_towards_the_centre) {
-    EXPECT_EQ(Shade_Boxes(GetParam().mode), GetParam().boxes);
+    EXPECT_EQ(Shade_Boxes(GetParam().input), GetParam().expected);
     EXPECT_TRUE(Test_Environment::Messages().isEmpty());
 }
 

@@ -23,18 +23,14 @@ QString Without_Line_End(const QString& line) {
     return line.endsWith(QStringLiteral("\r\n")) ? line.chopped(2) : line;
 }
 
-struct Expected_Line {
-    const char* name;
-    int code;
-    QString text;
-};
+using Expected_Line = Test_Tables::Row<int, QString>; // a code and its line
 
 class Table_Line : public testing::TestWithParam<Expected_Line> {};
 
 TEST_P(Table_Line, Reads_Exactly) {
-    const QString line = Line(GetParam().code);
+    const QString line = Line(GetParam().input);
     ASSERT_TRUE(line.endsWith(QStringLiteral("\r\n")));
-    EXPECT_EQ(Without_Line_End(line).toStdU16String(), GetParam().text.toStdU16String());
+    EXPECT_EQ(Without_Line_End(line).toStdU16String(), GetParam().expected.toStdU16String());
 }
 
 // The sample lines and the edge codes of the table.
@@ -108,26 +104,24 @@ INSTANTIATE_TEST_SUITE_P(
                       "=  99 Char = c"}),
     Test_Tables::Row_Name<Expected_Line>);
 
-struct Named_Control {
-    int code;
-    const char* text;
-};
+using Named_Control = Test_Tables::Row<int, const char*>; // a code and its line's end
 
 class Control_Code_Name : public testing::TestWithParam<Named_Control> {};
 
 TEST_P(Control_Code_Name, Ends_The_Line_Spelt_As_Always) {
-    EXPECT_TRUE(Without_Line_End(Line(GetParam().code)).endsWith(QLatin1String(GetParam().text)))
-        << Line(GetParam().code).toStdString();
+    EXPECT_TRUE(
+        Without_Line_End(Line(GetParam().input)).endsWith(QLatin1String(GetParam().expected)))
+        << Line(GetParam().input).toStdString();
 }
 
 // The misspelt names stay as the table has always shown them.
 INSTANTIATE_TEST_SUITE_P(
     Kept_Spellings, Control_Code_Name,
-    testing::Values(Named_Control{11, " Char = VT  - verticle tab"},
-                    Named_Control{13, " Char = CR  - carrige return"},
-                    Named_Control{23, " Char = ETB - end of transmission block"},
-                    Named_Control{31, " Char = US  - unit separator"}),
-    [](const auto& info) { return "code_" + std::to_string(info.param.code); });
+    testing::Values(Named_Control{"code_11", 11, " Char = VT  - verticle tab"},
+                    Named_Control{"code_13", 13, " Char = CR  - carrige return"},
+                    Named_Control{"code_23", 23, " Char = ETB - end of transmission block"},
+                    Named_Control{"code_31", 31, " Char = US  - unit separator"}),
+    Test_Tables::Row_Name<Named_Control>);
 
 // Reads a field back with the C library, independently of how it was written.
 long Field_Value(const QString& line, int from, int length, int base) {

@@ -74,18 +74,14 @@ TEST_F(Show_ASCII_Test, Writes_Into_A_Rich_Text_Box_As_Plain_Text) {
     EXPECT_EQ(box.document()->toRawText().split(QChar::ParagraphSeparator), expected);
 }
 
-struct Injected_Failure {
-    const char* name;
-    int failing_code;
-    int number;
-};
+using Injected_Failure = Test_Tables::Row<int, int>; // the failing code, the failure number
 
 class Show_ASCII_Failure : public Show_ASCII_Test,
                            public testing::WithParamInterface<Injected_Failure> {};
 
 TEST_P(Show_ASCII_Failure, Keeps_The_Lines_Built_So_Far_And_Logs_One_Line) {
-    const int failing_code = GetParam().failing_code;
-    const int number = GetParam().number;
+    const int failing_code = GetParam().input;
+    const int number = GetParam().expected;
     Recording_Target target(QStringLiteral("old text that must go"));
     Show_ASCII(target, [&](int code) {
         if (code == failing_code)

@@ -14,11 +14,8 @@
 
 namespace {
 
-struct Trap_Case {
-    const char* name;
-    std::function<void()> failure;
-    const char* logged; // number and description fields
-};
+// What the handler throws; the number and description fields logged for it.
+using Trap_Case = Test_Tables::Row<std::function<void()>, const char*>;
 
 class Error_Trap_Catches : public testing::TestWithParam<Trap_Case> {
 protected:
@@ -29,14 +26,14 @@ protected:
 TEST_P(Error_Trap_Catches, Logs_The_Failure_And_Abandons_The_Handler) {
     bool rest_ran = false;
     Error_Trap::Run("Tessaly", "PB_Click", [&] {
-        GetParam().failure();
+        GetParam().input();
         rest_ran = true;
     });
     EXPECT_FALSE(rest_ran);
     const QStringList lines = Test_Environment::Log_Lines();
     ASSERT_EQ(lines.size(), 1);
     EXPECT_TRUE(lines[0].endsWith(QStringLiteral("][Tessaly][PB_Click]") +
-                                  QString::fromLatin1(GetParam().logged)))
+                                  QString::fromLatin1(GetParam().expected)))
         << lines[0].toStdString();
 }
 
