@@ -11,8 +11,6 @@
 
 namespace {
 
-using Test_Tables::PrintTo;
-
 class Command_Rows : public Main_Window_Test, public testing::WithParamInterface<Documented_Row> {};
 
 TEST_P(Command_Rows, ShowsTheExpectedStatus) {
