@@ -24,8 +24,50 @@
 #include <QTest>
 #include <QToolTip>
 #include <cstdio>
+#include <optional>
 
 namespace {
+
+// Black text on white with a dark blue highlight.
+QPalette High_Contrast_White() {
+    const QColor black(0, 0, 0);
+    const QColor white(255, 255, 255);
+    const QColor blue(0, 0, 160);
+    const QColor grey(96, 96, 96); // disabled text
+    return Test_Palettes::Build({{QPalette::Window, white, white},
+                                 {QPalette::WindowText, black, grey},
+                                 {QPalette::Base, white, white},
+                                 {QPalette::AlternateBase, white, white},
+                                 {QPalette::Text, black, grey},
+                                 {QPalette::PlaceholderText, grey, grey},
+                                 {QPalette::Button, white, white},
+                                 {QPalette::ButtonText, black, grey},
+                                 {QPalette::BrightText, blue, blue},
+                                 {QPalette::Light, black, black},
+                                 {QPalette::Midlight, black, black},
+                                 {QPalette::Mid, black, black},
+                                 {QPalette::Dark, black, black},
+                                 {QPalette::Shadow, black, black},
+                                 {QPalette::Highlight, blue, grey},
+                                 {QPalette::HighlightedText, white, white},
+                                 {QPalette::ToolTipBase, white, white},
+                                 {QPalette::ToolTipText, black, black},
+                                 {QPalette::Link, blue, grey}});
+}
+
+// "dark", "high-contrast", "high-contrast-white" or "system" (the style's
+// standard palette).
+std::optional<QPalette> Named(const QString& name) {
+    if (name == QLatin1String("dark"))
+        return Test_Palettes::Dark();
+    if (name == QLatin1String("high-contrast"))
+        return Test_Palettes::High_Contrast();
+    if (name == QLatin1String("high-contrast-white"))
+        return High_Contrast_White();
+    if (name == QLatin1String("system"))
+        return QApplication::style()->standardPalette();
+    return std::nullopt;
+}
 
 bool Save(const QPixmap& picture, const QString& path) {
     if (picture.save(path))
@@ -59,8 +101,7 @@ int main(int argc, char** argv) {
     const Test_World world;
     world.Enter();
     QApplication application(argc, argv);
-    const auto palette =
-        argc == 3 ? Test_Palettes::Named(QString::fromLocal8Bit(argv[1])) : std::nullopt;
+    const auto palette = argc == 3 ? Named(QString::fromLocal8Bit(argv[1])) : std::nullopt;
     if (!palette) {
         std::fprintf(stderr,
                      "usage: %s system|dark|high-contrast|high-contrast-white OUTPUT_PREFIX\n",

@@ -23,18 +23,14 @@ QString Without_Line_End(const QString& line) {
     return line.endsWith(QStringLiteral("\r\n")) ? line.chopped(2) : line;
 }
 
-struct Expected_Line {
-    const char* name;
-    int code;
-    QString text;
-};
+using Expected_Line = Test_Tables::Row<int, QString>; // a code and its line
 
 class Table_Line : public testing::TestWithParam<Expected_Line> {};
 
 TEST_P(Table_Line, Reads_Exactly) {
-    const QString line = Line(GetParam().code);
+    const QString line = Line(GetParam().input);
     ASSERT_TRUE(line.endsWith(QStringLiteral("\r\n")));
-    EXPECT_EQ(Without_Line_End(line).toStdU16String(), GetParam().text.toStdU16String());
+    EXPECT_EQ(Without_Line_End(line).toStdU16String(), GetParam().expected.toStdU16String());
 }
 
 // The sample lines and the edge codes of the table.
@@ -75,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                       QStringLiteral("Value: 129 Binary = 0000000010000001  Hexadecimal = 81  "
                                      "Octal = 201  ASCII = 129 Char = ") +
                           QChar(0x0081)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    Test_Tables::Row_Name<Expected_Line>);
 
 // Each padding switches exactly at its boundary: 10 and 100 (decimal and code
 // fields), 16 (hexadecimal), 8 and 64 (octal).
@@ -106,28 +102,26 @@ INSTANTIATE_TEST_SUITE_P(
         Expected_Line{"code_99_last_two_digit_decimal", 99,
                       "Value: 099 Binary = 0000000001100011  Hexadecimal = 63  Octal = 143  Ascii "
                       "=  99 Char = c"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    Test_Tables::Row_Name<Expected_Line>);
 
-struct Named_Control {
-    int code;
-    const char* text;
-};
+using Named_Control = Test_Tables::Row<int, const char*>; // a code and its line's end
 
 class Control_Code_Name : public testing::TestWithParam<Named_Control> {};
 
 TEST_P(Control_Code_Name, Ends_The_Line_Spelt_As_Always) {
-    EXPECT_TRUE(Without_Line_End(Line(GetParam().code)).endsWith(QLatin1String(GetParam().text)))
-        << Line(GetParam().code).toStdString();
+    EXPECT_TRUE(
+        Without_Line_End(Line(GetParam().input)).endsWith(QLatin1String(GetParam().expected)))
+        << Line(GetParam().input).toStdString();
 }
 
 // The misspelt names stay as the table has always shown them.
 INSTANTIATE_TEST_SUITE_P(
     Kept_Spellings, Control_Code_Name,
-    testing::Values(Named_Control{11, " Char = VT  - verticle tab"},
-                    Named_Control{13, " Char = CR  - carrige return"},
-                    Named_Control{23, " Char = ETB - end of transmission block"},
-                    Named_Control{31, " Char = US  - unit separator"}),
-    [](const auto& info) { return "code_" + std::to_string(info.param.code); });
+    testing::Values(Named_Control{"code_11", 11, " Char = VT  - verticle tab"},
+                    Named_Control{"code_13", 13, " Char = CR  - carrige return"},
+                    Named_Control{"code_23", 23, " Char = ETB - end of transmission block"},
+                    Named_Control{"code_31", 31, " Char = US  - unit separator"}),
+    Test_Tables::Row_Name<Named_Control>);
 
 // Reads a field back with the C library, independently of how it was written.
 long Field_Value(const QString& line, int from, int length, int base) {
@@ -197,14 +191,9 @@ TEST(Whole_Table, Is_The_Lines_In_Ascending_Order) {
 }
 
 TEST(Table_Line_Range, Codes_Outside_0_To_255_Fail_With_5) {
-    for (int code : {-1, 256}) {
-        try {
-            Line(code);
-            ADD_FAILURE() << "code " << code << " gave a line";
-        } catch (const Run_Time_Failure& failure) {
-            EXPECT_EQ(failure.number(), Failure::Invalid_Procedure_Call);
-        }
-    }
+    for (int code : {-1, 256})
+        EXPECT_EQ(Test_Tables::Failure_Number([&] { Line(code); }), Failure::Invalid_Procedure_Call)
+            << "code " << code;
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 #include "ASCII_Table.h"
 #include "ASCII_Table_Text.h"
 #include "Form_Control.h"
+#include "QString_Printer.h"
 #include "Test_Environment.h"
+#include "Top_Level_Windows.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -15,21 +17,11 @@
 #include <QTextBlock>
 #include <gtest/gtest.h>
 
-#include "QString_Printer.h"
-
 namespace {
 
 void Flush_Deferred_Deletes() {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-int Open_Table_Windows() {
-    int count = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->objectName() == "ASCII_Table" && widget->isVisible())
-            ++count;
-    return count;
 }
 
 QStringList Log_Lines_Of(const QString& procedure) {
@@ -190,12 +182,7 @@ TEST_F(ASCII_Table_Window, A_Close_Arriving_While_Resize_Processes_Events_Waits_
 
 class Show_Table_Test : public testing::Test {
 protected:
-    void TearDown() override {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (widget->objectName() == "ASCII_Table")
-                widget->close();
-        Flush_Deferred_Deletes();
-    }
+    void TearDown() override { Close_Windows("ASCII_Table"); }
 };
 
 TEST_F(Show_Table_Test, Opens_One_Window_And_Only_Raises_It_When_Opened_Again) {
@@ -205,7 +192,7 @@ TEST_F(Show_Table_Test, Opens_One_Window_And_Only_Raises_It_When_Opened_Again) {
     first->ASCII->setPlainText(QStringLiteral("typed by the user"));
     ASCII_Table* second = ASCII_Table::Show_Table();
     EXPECT_EQ(second, first.data());
-    EXPECT_EQ(Open_Table_Windows(), 1);
+    EXPECT_EQ(Open_Windows("ASCII_Table").size(), 1);
     EXPECT_EQ(first->ASCII->toPlainText(), "typed by the user") << "the table is not rebuilt";
 }
 
@@ -226,7 +213,7 @@ TEST_F(Show_Table_Test, Builds_A_Fresh_Window_After_The_Last_One_Was_Closed) {
     ASCII_Table* second = ASCII_Table::Show_Table();
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(second->ASCII->document()->blockCount(), 257);
-    EXPECT_EQ(Open_Table_Windows(), 1);
+    EXPECT_EQ(Open_Windows("ASCII_Table").size(), 1);
 }
 
 } // namespace

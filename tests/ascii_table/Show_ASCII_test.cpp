@@ -74,18 +74,14 @@ TEST_F(Show_ASCII_Test, Writes_Into_A_Rich_Text_Box_As_Plain_Text) {
     EXPECT_EQ(box.document()->toRawText().split(QChar::ParagraphSeparator), expected);
 }
 
-struct Injected_Failure {
-    const char* name;
-    int failing_code;
-    int number;
-};
+using Injected_Failure = Test_Tables::Row<int, int>; // the failing code, the failure number
 
 class Show_ASCII_Failure : public Show_ASCII_Test,
                            public testing::WithParamInterface<Injected_Failure> {};
 
 TEST_P(Show_ASCII_Failure, Keeps_The_Lines_Built_So_Far_And_Logs_One_Line) {
-    const int failing_code = GetParam().failing_code;
-    const int number = GetParam().number;
+    const int failing_code = GetParam().input;
+    const int number = GetParam().expected;
     Recording_Target target(QStringLiteral("old text that must go"));
     Show_ASCII(target, [&](int code) {
         if (code == failing_code)
@@ -110,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Injected_Failure{"at_code_1_keeps_one_line", 1, Failure::Type_Mismatch},
                     Injected_Failure{"at_code_100_keeps_100_lines", 100, Failure::Overflow},
                     Injected_Failure{"at_last_code_keeps_255_lines", 255, Failure::Type_Mismatch}),
-    [](const auto& info) { return std::string(info.param.name); });
+    Test_Tables::Row_Name<Injected_Failure>);
 
 TEST_F(Show_ASCII_Test, A_Failure_Part_Way_Leaves_The_Built_Lines_In_The_Real_Box) {
     QPlainTextEdit box;

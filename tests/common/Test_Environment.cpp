@@ -80,10 +80,14 @@ void Clear_Messages() {
 }
 
 QStringList Log_Lines() {
-    QFile file(World()->Program_Log());
+    return Lines_Of_Log(World()->Program_Log());
+}
+
+QStringList Lines_Of_Log(const QString& path) {
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QStringList lines = QString::fromLocal8Bit(file.readAll()).split("\r\n");
+    QStringList lines = QString::fromLocal8Bit(file.readAll()).split(QStringLiteral("\r\n"));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;

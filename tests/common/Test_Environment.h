@@ -27,7 +27,8 @@ QString Fallback_Folder(); // the log's per-user fallback folder
 QStringList Messages(); // texts of the message boxes shown so far
 void Clear_Messages();
 
-QStringList Log_Lines(); // lines of "Application Log.txt" in Program_Folder()
+QStringList Log_Lines();                       // lines of "Application Log.txt" in Program_Folder()
+QStringList Lines_Of_Log(const QString& path); // of any log file; each ends in CR LF
 void Clear_Log();
 
 } // namespace Test_Environment

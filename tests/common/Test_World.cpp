@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QUuid>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -103,4 +104,9 @@ void Test_World::Point_Log_Here() const {
     QDir().mkpath(Program_Folder());
     QDir().mkpath(Fallback_Folder());
     Error_Logging::Set_Log_Folders(Program_Folder(), Fallback_Folder());
+}
+
+QString Unique_Path(const QString& base, const QString& stem) {
+    return base + QLatin1Char('/') + stem + QLatin1Char('-') +
+           QUuid::createUuid().toString(QUuid::WithoutBraces);
 }

@@ -63,3 +63,6 @@ private:
     QString root_;
     Xdg xdg_;
 };
+
+// base/stem-<a fresh UUID>, a path no other test uses; nothing is made.
+QString Unique_Path(const QString& base, const QString& stem);

@@ -2,6 +2,7 @@
 #include "Fault_Checks.h"
 
 #include "App_Identity.h"
+#include "Test_Environment.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,16 +27,6 @@ QStringList With_Their_Folders(const Fault_Scenario& scenario, const QStringList
         }
     }
     return paths;
-}
-
-QStringList Lines_Of(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines = QString::fromLocal8Bit(file.readAll()).split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
 }
 
 } // namespace
@@ -73,7 +64,7 @@ void Expect_Log_Entry(const Fault_Scenario& scenario, Log_Place place) {
             EXPECT_FALSE(QFile::exists(log)) << log.toStdString();
             continue;
         }
-        const QStringList lines = Lines_Of(log);
+        const QStringList lines = Test_Environment::Lines_Of_Log(log);
         ASSERT_EQ(lines.size(), 1) << log.toStdString();
         EXPECT_TRUE(lines[0].endsWith("][Tessaly][PB_Click][13][Type mismatch]"))
             << lines[0].toStdString();

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "Fault_Scenario.h"
+#include "QString_Printer.h"
 
 #include <QStringList>
-#include <ostream>
 
 enum class Log_Place { Program_Folder, Fallback_Folder, Nowhere };
 
@@ -30,8 +30,3 @@ QString Stored_Version(const Fault_Scenario& scenario);
 
 // The version the running build records.
 QString Running_Version();
-
-// GoogleTest shows texts as text, not as arrays of characters.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}

@@ -129,6 +129,15 @@ QString Setpriv() {
     return QStandardPaths::findExecutable(QStringLiteral("setpriv"));
 }
 
+// A desktop session always has a session bus. Without one, libdbus would
+// start its own for a program on an X display (through dbus-launch, where
+// dbus-x11 is installed) and leave the bus's address in the home folder: a
+// write of the platform's that no user's session ever sees. Each run gets a
+// bus of its own instead; without dbus-run-session nothing can start one.
+QString Dbus_Run_Session() {
+    return QStandardPaths::findExecutable(QStringLiteral("dbus-run-session"));
+}
+
 bool Runs_As_Probe_User(const QStringList& command) {
     if (Setpriv().isEmpty())
         return false;
@@ -282,8 +291,8 @@ QString Fault_Scenario::Platform() const {
     return QStringLiteral("offscreen:configfile=") + file;
 }
 
-// The probe, inside an X server of its own when asked, as the probe user when
-// this process is root.
+// The probe, inside an X server of its own when asked, with a session bus of
+// its own, as the probe user when this process is root.
 QStringList Fault_Scenario::Command() const {
     QStringList command{Probe_Program(), Program_Folder()};
     if (x_server_)
@@ -292,6 +301,8 @@ QStringList Fault_Scenario::Command() const {
                                   .arg(screen_->width())
                                   .arg(screen_->height())} +
                   command;
+    if (!Dbus_Run_Session().isEmpty())
+        command = QStringList{Dbus_Run_Session(), QStringLiteral("--")} + command;
     if (Running_As_Root())
         command = QStringList{Setpriv()} + Drop_To_Probe_User() + command;
     return command;

@@ -97,6 +97,6 @@ TEST_P(Settings_File_Faults, Tessaly_Starts_Works_And_Writes_Only_Its_Own_Files)
 }
 
 INSTANTIATE_TEST_SUITE_P(Spoilt, Settings_File_Faults, testing::ValuesIn(Faults),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         Test_Tables::Row_Name<Settings_Fault>);
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Key filters, Enter and Escape, focus normalisation.
 #include "Main_Window_Fixture.h"
+#include "Test_Tables.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -61,7 +62,7 @@ const Typing_Case Typing_Cases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, Key_Filters, testing::ValuesIn(Typing_Cases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         Test_Tables::Row_Name<Typing_Case>);
 
 TEST_F(Main_Window_Test, BackspaceDeleteAndArrowsStillEdit) {
     Type(0, "123");

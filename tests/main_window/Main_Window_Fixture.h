@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Number_Field.h"
+#include "QString_Printer.h"
 #include "Tessaly.h"
 #include "Test_Environment.h"
 
@@ -14,11 +15,21 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+// The six grids as the window documents them (8, 16 and 32 bits, unsigned
+// then signed), written out here so that a wrong width or reading in the
+// window's own table cannot set its own expectations.
+struct Grid_Shape {
+    int width;
+    bool is_signed; // two's complement
+};
+inline constexpr Grid_Shape Documented_Grids[] = {{8, false}, {16, false}, {32, false},
+                                                  {8, true},  {16, true},  {32, true}};
+
 // The grid's toggles as a bit text, most significant first, read from the
 // check boxes themselves.
 inline QString Toggle_Bits(const Tessaly& window, int grid) {
     QString bits;
-    for (int bit = Rows::Grid_At(grid).width - 1; bit >= 0; --bit)
+    for (int bit = Documented_Grids[grid].width - 1; bit >= 0; --bit)
         bits += window.Toggle(grid, bit)->isChecked() ? '1' : '0';
     return bits;
 }

@@ -2,6 +2,7 @@
 // The Actions and Help menus with the real ASCII table and About windows.
 #include "ASCII_Table.h"
 #include "Main_Window_Fixture.h"
+#include "Top_Level_Windows.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -10,22 +11,8 @@
 
 namespace {
 
-QList<QWidget*> Open_Windows(const char* name) {
-    QList<QWidget*> found;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->objectName() == QLatin1String(name) && widget->isVisible())
-            found << widget;
-    return found;
-}
-
-void Close_Windows(const char* name) {
-    for (QWidget* widget : Open_Windows(name))
-        widget->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 // Ending the program asks the application's event loop to quit, which makes
-// every later nested loop (a modal dialog, QTRY_*) return at once. Running the
+// every later nested loop (a modal dialog, QTest::qWaitFor) return at once. Running the
 // application loop once clears that request again.
 void Forget_Quit_Request() {
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
@@ -87,11 +74,13 @@ TEST_F(Menus, ClosingTheMainWindowClosesTheTableToo) {
     Forget_Quit_Request();
 }
 
+// The notes as written, one line feed right after "Comments:".
+const QString Notes =
+    QStringLiteral("Comments:\nTessaly is a number conversion tool. This "
+                   "application converts Binary, Decimal and Hexadecimal numbers.");
+
 TEST(About_Notes, HaveOneLineFeedRightAfterComments) {
-    const QString notes = Tessaly::About_Notes();
-    EXPECT_EQ(notes.count('\n'), 1);
-    EXPECT_FALSE(notes.contains('\r'));
-    EXPECT_TRUE(notes.startsWith("Comments:\nTessaly is a number conversion tool."));
+    EXPECT_EQ(Tessaly::About_Notes(), Notes);
 }
 
 // While the modal About window is open, input to the main window goes
@@ -114,7 +103,7 @@ TEST_F(Menus, AboutIsModalAndGetsItsNotesAndOpacity) {
     });
     window->mAbout_Click(); // returns once the About window has closed
     ASSERT_TRUE(about_was_open);
-    EXPECT_EQ(notes, Tessaly::About_Notes());
+    EXPECT_EQ(notes, Notes);
     EXPECT_EQ(opacity.value<qint16>(), 235);
     EXPECT_EQ(Field(0), "0");
     EXPECT_FALSE(window->Timer_Delay_Reset().isActive());

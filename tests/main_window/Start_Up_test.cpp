@@ -74,7 +74,7 @@ TEST_F(Main_Window_Test, TogglesSitWhereTheGridFormulaPutsThem) {
         return 3720 + 240 * k + 120 * (k / 8);
     };
     for (int grid = 0; grid < Rows::Grid_Count; ++grid) {
-        const int width = Rows::Grid_At(grid).width;
+        const int width = Documented_Grids[grid].width;
         for (int bit = 0; bit < width; ++bit)
             EXPECT_EQ(window->Toggle(grid, bit)->x(), left_twips(width, bit) / 15)
                 << grid << " " << bit;
@@ -103,7 +103,7 @@ TEST_F(Main_Window_Test, TabWalksRowByRow) {
     for (int row = 0; row < Rows::Count; ++row) {
         expected << window->PB(row) << window->NumIn(row);
         if (row < Rows::Grid_Count)
-            for (int bit = Rows::Grid_At(row).width - 1; bit >= 0; --bit)
+            for (int bit = Documented_Grids[row].width - 1; bit >= 0; --bit)
                 expected << window->Toggle(row, bit);
         if (row == 2)
             expected << window->PB(Rows::Clear_All);
@@ -130,7 +130,7 @@ TEST(Right_To_Left, GridsAndStatusLinesStayLeftToRight) {
     Tessaly window;
     window.show();
     for (int grid = 0; grid < Rows::Grid_Count; ++grid) {
-        const int width = Rows::Grid_At(grid).width;
+        const int width = Documented_Grids[grid].width;
         EXPECT_LT(window.Toggle(grid, width - 1)->x(), window.Toggle(grid, 0)->x()) << grid;
         EXPECT_EQ(window.Status(grid)->x(), window.Toggle(grid, width - 1)->x());
         EXPECT_EQ(window.Status(grid)->layoutDirection(), Qt::LeftToRight);

@@ -9,9 +9,9 @@ namespace {
 // The value of the grid's toggles computed independently of the window:
 // plain integer arithmetic, two's complement for the signed grids.
 long long Expected_Value(int grid, std::uint64_t pattern) {
-    const auto& grid_info = Rows::Grid_At(grid);
-    if (grid_info.is_signed && (pattern >> (grid_info.width - 1)) & 1)
-        return static_cast<long long>(pattern) - (1LL << grid_info.width);
+    const Grid_Shape& shape = Documented_Grids[grid];
+    if (shape.is_signed && (pattern >> (shape.width - 1)) & 1)
+        return static_cast<long long>(pattern) - (1LL << shape.width);
     return static_cast<long long>(pattern);
 }
 
@@ -24,7 +24,7 @@ QString Bit_Text(int width, std::uint64_t pattern) {
 
 class Every_Grid : public Main_Window_Test, public testing::WithParamInterface<int> {
 protected:
-    int Width() const { return Rows::Grid_At(GetParam()).width; }
+    int Width() const { return Documented_Grids[GetParam()].width; }
     void Expect_Row_Shows(std::uint64_t pattern) {
         const int grid = GetParam();
         const QString value = QString::number(Expected_Value(grid, pattern));

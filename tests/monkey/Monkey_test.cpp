@@ -5,8 +5,9 @@
 // Every run prints its seed first, so that any failure can be replayed.
 //
 // Below them, the monkey's own expectations, held against the rows'
-// documented results, so that a wrong expectation cannot pass for a fault of
-// the window.
+// documented results (the table the window's own tests read), so that a
+// wrong expectation cannot pass for a fault of the window.
+#include "Documented_Rows.h"
 #include "Main_Window_Fixture.h"
 #include "Monkey.h"
 #include "Test_Tables.h"
@@ -59,19 +60,10 @@ TEST_P(Monkey_Test, RandomEventsNeverCrashHangOrLeaveARowInconsistent) {
 INSTANTIATE_TEST_SUITE_P(Windows, Monkey_Test, testing::Range(1, Runs + 1),
                          [](const auto& info) { return "Window_" + std::to_string(info.param); });
 
-struct Outcome_Case {
-    const char* name;
-    int row;
-    const char* field;
-    const char* status;  // nullptr: the status keeps its text
-    const char* toggles; // nullptr: the toggles keep their states
-    int failure;
-};
-
-class Expected_Outcomes : public testing::TestWithParam<Outcome_Case> {};
+class Expected_Outcomes : public testing::TestWithParam<Documented_Row> {};
 
 TEST_P(Expected_Outcomes, MatchTheDocumentedResult) {
-    const Outcome_Case& c = GetParam();
+    const Documented_Row& c = GetParam();
     const Expected_Outcome outcome =
         Expected_After_Conversion(c.row, QString::fromUtf8(c.field), QStringLiteral("."));
     EXPECT_TRUE(outcome.field_problem.isEmpty()) << outcome.field_problem.toStdString();
@@ -82,43 +74,8 @@ TEST_P(Expected_Outcomes, MatchTheDocumentedResult) {
     EXPECT_EQ(outcome.failure, c.failure);
 }
 
-const Outcome_Case Outcome_Cases[] = {
-    {"row0_200", 0, "200", "200 = 11001000", "11001000", 0},
-    {"row0_256_refused", 0, "256", "256 is to large to process", nullptr, 0},
-    {"row0_2_7_rounds", 0, "2.7", "2.7 = 00000011", "00000011", 0},
-    {"row0_2_5_to_even", 0, "2.5", "2.5 = 00000010", "00000010", 0},
-    {"row0_negative_zeros", 0, "-5", "-5 = 00000000", "00000000", 0},
-    {"row1_beyond_int32_overflows", 1, "-3000000000", nullptr, nullptr, 6},
-    {"row2_2_7_drops_fraction", 2, "2.7", "2.7 = 00000000000000000000000000000010",
-     "00000000000000000000000000000010", 0},
-    {"row2_huge_negative_zeros", 2, "-1E+300", "-1E+300 = 00000000000000000000000000000000",
-     "00000000000000000000000000000000", 0},
-    {"row3_minus_one", 3, "-1", "-1 = 11111111", "11111111", 0},
-    {"row3_minus_129_too_high", 3, "-129", "-129 = Value too High", nullptr, 13},
-    {"row4_40000_refused", 4, "40000", "40000 is to large to process", nullptr, 0},
-    {"row5_lowest", 5, "-2147483648", "-2147483648 = 10000000000000000000000000000000",
-     "10000000000000000000000000000000", 0},
-    {"row5_below_int32", 5, "-2147483649", nullptr, nullptr, 6},
-    {"row6_zero", 6, "0", "0 requires 1 bits, MSB is bit 0 = 1", nullptr, 0},
-    {"row6_256", 6, "256", "256 requires 9 bits, MSB is bit 8 = 256", nullptr, 0},
-    {"row6_2_5", 6, "2.5", "2.5 requires 2 bits, MSB is bit 1 = 2", nullptr, 0},
-    {"row6_2147483647", 6, "2147483647", "2147483647 requires 31 bits, MSB is bit 30 = 1073741824",
-     nullptr, 0},
-    {"row6_negative", 6, "-1", "Sorry, only positive numbers are accepted", nullptr, 0},
-    {"row6_refused", 6, "3000000000", "3000000000 is to large to process", nullptr, 0},
-    {"row7_255", 7, "255", "[Decimal] 255 = [Hexadecimal] FF", nullptr, 0},
-    {"row7_minus_one", 7, "-1", "[Decimal] -1 = [Hexadecimal] FFFFFFFF", nullptr, 0},
-    {"row7_unsigned_range", 7, "3000000000", "[Decimal] 3000000000 = [Hexadecimal] B2D05E00",
-     nullptr, 0},
-    {"row7_below_int32", 7, "-2147483649", nullptr, nullptr, 6},
-    {"row8_FF", 8, "FF", "[Hexadecimal] FF = [Decimal] 255", nullptr, 0},
-    {"row8_leading_zeros", 8, "000010", "[Hexadecimal] 000010 = [Decimal] 16", nullptr, 0},
-    {"row8_lower_case_mismatch", 8, "ff", nullptr, nullptr, 13},
-    {"row8_exponent_text_mismatch", 8, "1E+20", nullptr, nullptr, 13},
-};
-
-INSTANTIATE_TEST_SUITE_P(Rows, Expected_Outcomes, testing::ValuesIn(Outcome_Cases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, Expected_Outcomes, testing::ValuesIn(Documented_Rows),
+                         Test_Tables::Row_Name<Documented_Row>);
 
 TEST(Expected_Outcome, FieldThatNoConversionLeavesIsReported) {
     for (const char* field : {"007", "1e5", "1,000", "", "12345678901234567", "1E+05"})
@@ -174,7 +131,7 @@ const Field_Case Field_Cases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Inputs, Expected_Fields, testing::ValuesIn(Field_Cases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         Test_Tables::Row_Name<Field_Case>);
 
 TEST(Log_Line, KnownProceduresAndNumbersOnly) {
     const auto entry = Read_Log_Line("[05/06/2024 10:11:12][Tessaly][PB_Click][13][Type mismatch]");

@@ -4,6 +4,8 @@
 #include "Error_Logging.h"
 #include "Runtime_Services.h"
 #include "Test_Environment.h"
+#include "Test_Tables.h"
+#include "Test_World.h"
 #include "Time_Stamp.h"
 #include "Unwritable_Folder.h"
 
@@ -12,7 +14,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QUuid>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -26,20 +27,12 @@ QByteArray Content_Of(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The lines of a log file, each of which must end in CR LF.
 QStringList Lines_Of(const QString& folder) {
-    const QByteArray content = Content_Of(folder + QLatin1Char('/') + Log_Name);
-    QStringList lines;
-    for (const QString& line : QString::fromLocal8Bit(content).split(QStringLiteral("\r\n")))
-        lines.append(line);
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    return Test_Environment::Lines_Of_Log(folder + QLatin1Char('/') + Log_Name);
 }
 
 QString Fresh_Folder(const QString& name) {
-    const QString folder = Test_Environment::Root() + QLatin1Char('/') + name + QLatin1Char('-') +
-                           QUuid::createUuid().toString(QUuid::WithoutBraces);
+    const QString folder = Unique_Path(Test_Environment::Root(), name);
     QDir().mkpath(folder);
     return folder;
 }
@@ -103,35 +96,31 @@ TEST_F(Error_Log, Earlier_Lines_Are_Kept) {
     EXPECT_TRUE(lines[2].endsWith("[ASCII_Table][Form_Resize][9][Subscript out of range]"));
 }
 
-struct Number_Case {
-    std::int16_t number;
-    const char* ending;
-};
+using Number_Case = Test_Tables::Row<std::int16_t, const char*>; // the line's ending
 
 class Error_Log_Number : public Error_Log, public testing::WithParamInterface<Number_Case> {};
 
 TEST_P(Error_Log_Number, Is_Written_In_Decimal_With_Its_Description) {
-    Log_Error(QStringLiteral("Tessaly"), QStringLiteral("IniMe"), GetParam().number);
+    Log_Error(QStringLiteral("Tessaly"), QStringLiteral("IniMe"), GetParam().input);
     const QStringList lines = Test_Environment::Log_Lines();
     ASSERT_EQ(lines.size(), 1);
-    EXPECT_TRUE(lines[0].endsWith(QString::fromLatin1(GetParam().ending)))
+    EXPECT_TRUE(lines[0].endsWith(QString::fromLatin1(GetParam().expected)))
         << lines[0].toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Numbers, Error_Log_Number,
-    testing::Values(Number_Case{0, "[IniMe][0][]"},
-                    Number_Case{5, "[5][Invalid procedure call or argument]"},
-                    Number_Case{6, "[6][Overflow]"}, Number_Case{7, "[7][Out of memory]"},
-                    Number_Case{11, "[11][Division by zero]"},
-                    Number_Case{51, "[51][Application-defined or object-defined error]"},
-                    Number_Case{-1, "[-1][Application-defined or object-defined error]"},
-                    Number_Case{32767, "[32767][Application-defined or object-defined error]"},
-                    Number_Case{-32768, "[-32768][Application-defined or object-defined error]"}),
-    [](const testing::TestParamInfo<Number_Case>& info) {
-        const int number = info.param.number;
-        return (number < 0 ? "Minus_" + std::to_string(-number) : std::to_string(number));
-    });
+    testing::Values(Number_Case{"0", 0, "[IniMe][0][]"},
+                    Number_Case{"5", 5, "[5][Invalid procedure call or argument]"},
+                    Number_Case{"6", 6, "[6][Overflow]"}, Number_Case{"7", 7, "[7][Out of memory]"},
+                    Number_Case{"11", 11, "[11][Division by zero]"},
+                    Number_Case{"51", 51, "[51][Application-defined or object-defined error]"},
+                    Number_Case{"Minus_1", -1, "[-1][Application-defined or object-defined error]"},
+                    Number_Case{"32767", 32767,
+                                "[32767][Application-defined or object-defined error]"},
+                    Number_Case{"Minus_32768", -32768,
+                                "[-32768][Application-defined or object-defined error]"}),
+    Test_Tables::Row_Name<Number_Case>);
 
 TEST_F(Error_Log, Names_Are_Written_As_They_Are) {
     Log_Error(QStringLiteral("A]b[c"), QStringLiteral("\"quoted\" name"), 13);

@@ -3,6 +3,7 @@
 // the handler returns quietly.
 #include "Error_Trap.h"
 #include "Test_Environment.h"
+#include "Test_Tables.h"
 #include "Unwritable_Folder.h"
 
 #include <QDir>
@@ -13,11 +14,8 @@
 
 namespace {
 
-struct Trap_Case {
-    const char* name;
-    std::function<void()> failure;
-    const char* logged; // number and description fields
-};
+// What the handler throws; the number and description fields logged for it.
+using Trap_Case = Test_Tables::Row<std::function<void()>, const char*>;
 
 class Error_Trap_Catches : public testing::TestWithParam<Trap_Case> {
 protected:
@@ -28,14 +26,14 @@ protected:
 TEST_P(Error_Trap_Catches, Logs_The_Failure_And_Abandons_The_Handler) {
     bool rest_ran = false;
     Error_Trap::Run("Tessaly", "PB_Click", [&] {
-        GetParam().failure();
+        GetParam().input();
         rest_ran = true;
     });
     EXPECT_FALSE(rest_ran);
     const QStringList lines = Test_Environment::Log_Lines();
     ASSERT_EQ(lines.size(), 1);
     EXPECT_TRUE(lines[0].endsWith(QStringLiteral("][Tessaly][PB_Click]") +
-                                  QString::fromLatin1(GetParam().logged)))
+                                  QString::fromLatin1(GetParam().expected)))
         << lines[0].toStdString();
 }
 
@@ -60,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "[51][Application-defined or object-defined error]"},
         Trap_Case{"Plain_Number", [] { throw 6; },
                   "[51][Application-defined or object-defined error]"}),
-    [](const testing::TestParamInfo<Trap_Case>& info) { return std::string(info.param.name); });
+    Test_Tables::Row_Name<Trap_Case>);
 
 TEST(Error_Trap, Handler_That_Succeeds_Runs_Whole_And_Logs_Nothing) {
     Test_Environment::Clear_Log();

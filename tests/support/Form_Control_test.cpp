@@ -2,6 +2,7 @@
 // Window centring: the outer rectangle's centre on the screen's centre,
 // size untouched, minimized and maximized windows left alone.
 #include "Form_Control.h"
+#include "Test_Tables.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -57,9 +58,7 @@ INSTANTIATE_TEST_SUITE_P(Windows, Center_Form_Of_Size,
                                          Size_Case{"Odd_Differences", -301, -201},
                                          Size_Case{"Exactly_Screen_Wide", 0, -100},
                                          Size_Case{"Larger_Than_The_Screen", 401, 300}),
-                         [](const testing::TestParamInfo<Size_Case>& info) {
-                             return std::string(info.param.name);
-                         });
+                         Test_Tables::Row_Name<Size_Case>);
 
 // The client size that gives the window the outer size, with the frame the
 // platform reports.

@@ -2,22 +2,20 @@
 // The number a text starts with, as the 32-bit number type stores it.
 #include "Leading_Number.h"
 #include "Runtime_Services.h"
+#include "Test_Tables.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Leading_Case {
-    const char* name;
-    const char* text;
-    std::int32_t number;
-};
+using Leading_Case = Test_Tables::Row<const char*, std::int32_t>;
+using Test_Tables::Failure_Number;
 
 class Leading_Whole_Number : public testing::TestWithParam<Leading_Case> {};
 
 TEST_P(Leading_Whole_Number, Reads_The_Numeric_Prefix) {
-    EXPECT_EQ(Registry::Leading_Whole_Number(GetParam().text), GetParam().number)
-        << '"' << GetParam().text << '"';
+    EXPECT_EQ(Registry::Leading_Whole_Number(GetParam().input), GetParam().expected)
+        << '"' << GetParam().input << '"';
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -39,22 +37,12 @@ INSTANTIATE_TEST_SUITE_P(
         Leading_Case{"Smallest", "-2147483648", -2147483647 - 1},
         Leading_Case{"Half_Below_The_Largest", "2147483646.5", 2147483646},
         Leading_Case{"Comma_Ends_It", "1,234", 1}),
-    [](const testing::TestParamInfo<Leading_Case>& info) { return std::string(info.param.name); });
-
-int Failure_Of(const char* text) {
-    try {
-        Registry::Leading_Whole_Number(text);
-    } catch (const Run_Time_Failure& failure) {
-        return failure.number();
-    }
-    return 0;
-}
+    Test_Tables::Row_Name<Leading_Case>);
 
 TEST(Leading_Whole_Number_Range, Numbers_Outside_32_Bits_Fail_With_Overflow) {
-    EXPECT_EQ(Failure_Of("2147483648"), Failure::Overflow);
-    EXPECT_EQ(Failure_Of("2147483647.5"), Failure::Overflow);
-    EXPECT_EQ(Failure_Of("-2147483649"), Failure::Overflow);
-    EXPECT_EQ(Failure_Of("1e400"), Failure::Overflow);
+    for (const char* text : {"2147483648", "2147483647.5", "-2147483649", "1e400"})
+        EXPECT_EQ(Failure_Number([&] { Registry::Leading_Whole_Number(text); }), Failure::Overflow)
+            << text;
 }
 
 } // namespace

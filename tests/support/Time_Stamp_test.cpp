@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The log's time stamp: the locale's short date and long time with seconds,
 // without the time zone; midnight gives the date alone.
+#include "Test_Tables.h"
 #include "Time_Stamp.h"
 
 #include <QTimeZone>
@@ -45,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "\u06F2\u06F0\u06F1\u06F3/\u06F2/\u06F2 \u06F1\u06F3:\u06F4\u06F5:\u06F0\u06F7"},
         Stamp_Case{"Japanese", "ja_JP", QTime(13, 45, 7), "2013/02/02 13\u664245\u520607\u79D2"},
         Stamp_Case{"Posix", "C", QTime(23, 59, 59), "2 Feb 2013 23:59:59"}),
-    [](const testing::TestParamInfo<Stamp_Case>& info) { return std::string(info.param.name); });
+    Test_Tables::Row_Name<Stamp_Case>);
 
 // Every locale Qt knows: the zone is gone, the seconds are there, and the
 // date comes first, followed by one blank.

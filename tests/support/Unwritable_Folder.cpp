@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "Unwritable_Folder.h"
 
+#include "Test_World.h"
+
 #include <QDir>
 #include <QFile>
-#include <QUuid>
 
 namespace Unwritable_Folder {
 namespace {
-
-QString Unique_Path(const QString& base, const QString& stem) {
-    return base + QLatin1Char('/') + stem + QLatin1Char('-') +
-           QUuid::createUuid().toString(QUuid::WithoutBraces);
-}
 
 bool Lock(const QString& folder) {
     return QDir().mkpath(folder) &&

@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The version record against an in-memory store, with operations failing on
 // purpose: the messages, results and writes that follow each failure.
-#include "Expected_Record.h"
-#include "Faulty_Store.h"
-#include "Memory_Store.h"
-#include "Registry.h"
-#include "Test_Environment.h"
+#include "Record_Worlds.h"
+#include "Test_Tables.h"
 
 #include <gtest/gtest.h>
 
@@ -16,38 +13,13 @@ namespace {
 const QString Read_Failed = QStringLiteral("Error getting Sub_Key value.");
 const QString Close_Failed = QStringLiteral("Error closing key.");
 
-class Version_Record_Failures : public testing::Test {
+class Version_Record_Failures : public Record_Test<Memory_World> {
 protected:
-    void SetUp() override { Test_Environment::Clear_Messages(); }
-    void TearDown() override { EXPECT_EQ(memory.Open_Handles(), 0u) << "a key was left open"; }
+    std::string Text_Of(const std::string& name) const { return world.Text_Of(name); }
 
-    std::string Check() { return Registry::Check_Version_Record(store); }
-
-    std::string Text_Of(const std::string& name) const {
-        const Memory_Store::Value* value = memory.Find(Record_Key, name);
-        if (!value || value->type != Value_Type::Text || value->data.empty())
-            return "<no text>";
-        return value->data.substr(0, value->data.size() - 1);
-    }
-
-    void Expect_Full_Record() const {
-        for (const auto& [name, text] : Expected_Record)
-            EXPECT_EQ(Text_Of(name), text) << name;
-    }
-
-    Memory_Store memory;
-    Faulty_Store store{memory};
+    Memory_Store& memory = world.inner;
+    Faulty_Store& store = world.store;
 };
-
-TEST_F(Version_Record_Failures, First_Start_Writes_The_Seven_Values_In_Order) {
-    EXPECT_EQ(Check(), "created");
-    std::vector<std::string> stored_names;
-    for (const auto& [name, value] : memory.Values(Record_Key))
-        stored_names.push_back(name);
-    EXPECT_EQ(stored_names, Expected_Names());
-    Expect_Full_Record();
-    EXPECT_TRUE(Test_Environment::Messages().isEmpty());
-}
 
 TEST_F(Version_Record_Failures, Key_That_Cannot_Be_Opened_For_Reading_Counts_As_No_Record) {
     memory.Put_Text(Record_Key, "Version", "1.0.24");
@@ -118,34 +90,6 @@ TEST_F(Version_Record_Failures, Failed_Creation_Is_Silent) {
     EXPECT_EQ(store.Calls_Of("Open_Key All").size(), Expected_Record.size());
 }
 
-TEST_F(Version_Record_Failures, Key_That_Cannot_Be_Deleted_Is_Rewritten_In_Place) {
-    memory.Put_Text(Record_Key, "Version", "1.0.23");
-    memory.Put_Text(Record_Key, "Title", "Old title");
-    memory.Put_Text(Record_Key, "Foreign", "kept");
-    store.fail_delete = true;
-    EXPECT_EQ(Check(), "updated");
-    Expect_Full_Record();
-    EXPECT_EQ(Text_Of("Foreign"), "kept");
-}
-
-TEST_F(Version_Record_Failures, Stored_Missing_Writes_Into_The_Key_Without_Deleting_It) {
-    memory.Put_Text(Record_Key, "Version", "Missing");
-    memory.Put_Text(Record_Key, "Foreign", "kept");
-    EXPECT_EQ(Check(), "created");
-    EXPECT_TRUE(store.Calls_Of("Delete_Key").empty());
-    EXPECT_EQ(Text_Of("Foreign"), "kept");
-    Expect_Full_Record();
-}
-
-TEST_F(Version_Record_Failures, Verified_Record_Reads_Only_The_Version) {
-    memory.Put_Text(Record_Key, "Version", "1.0.24");
-    EXPECT_EQ(Check(), "verified");
-    const std::vector<std::string> expected_calls = {"Open_Key Query " + Record_Key,
-                                                     "Query_Value Version 0",
-                                                     "Query_Value Version 7", "Close_Key"};
-    EXPECT_EQ(store.calls, expected_calls);
-}
-
 TEST_F(Version_Record_Failures, Zero_Byte_Version_Reads_As_Empty_Text) {
     memory.Put(Record_Key, "Version", Value_Type::Other, "");
     EXPECT_EQ(Registry::Get_Key_Value(store, Record_Key, "Version"), "");
@@ -178,39 +122,34 @@ TEST_F(Version_Record_Failures, Get_Key_Value_Strips_Only_The_Terminator) {
 
 // Set_Key_Value keeps the type of a value that is already there.
 
-struct Number_Case {
-    const char* text;
-    std::int32_t number;
-};
+using Number_Case = Test_Tables::Row<const char*, std::int32_t>;
 
 class Set_Key_Value_Of_A_Number : public Version_Record_Failures,
                                   public testing::WithParamInterface<Number_Case> {};
 
 TEST_P(Set_Key_Value_Of_A_Number, Stores_The_Leading_Whole_Number_In_Four_Bytes) {
     memory.Put(Record_Key, "Value", Value_Type::Number32, std::string(4, '\x7F'));
-    EXPECT_TRUE(Registry::Set_Key_Value(store, Record_Key + "\\", "Value", GetParam().text));
+    EXPECT_TRUE(Registry::Set_Key_Value(store, Record_Key + "\\", "Value", GetParam().input));
     const Memory_Store::Value* value = memory.Find(Record_Key, "Value");
     ASSERT_TRUE(value);
     EXPECT_EQ(value->type, Value_Type::Number32);
-    const auto bits = static_cast<std::uint32_t>(GetParam().number);
+    const auto bits = static_cast<std::uint32_t>(GetParam().expected);
     const std::string expected = {char(bits & 0xFF), char((bits >> 8) & 0xFF),
                                   char((bits >> 16) & 0xFF), char((bits >> 24) & 0xFF)};
     EXPECT_EQ(value->data, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, Set_Key_Value_Of_A_Number,
-                         testing::Values(Number_Case{"1.0.24", 1}, Number_Case{"02/02/2013", 2},
-                                         Number_Case{"Tessaly", 0}, Number_Case{"2.5", 2},
-                                         Number_Case{"3.5", 4}, Number_Case{"-3.5", -4},
-                                         Number_Case{"-1", -1},
-                                         Number_Case{"2147483647", 2147483647},
-                                         Number_Case{"-2147483648", -2147483647 - 1}),
-                         [](const testing::TestParamInfo<Number_Case>& info) {
-                             std::string name;
-                             for (const char c : std::string(info.param.text))
-                                 name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             return name + "_" + std::to_string(info.index);
-                         });
+                         testing::Values(Number_Case{"Version_Text", "1.0.24", 1},
+                                         Number_Case{"Compile_Date", "02/02/2013", 2},
+                                         Number_Case{"Title", "Tessaly", 0},
+                                         Number_Case{"Half_To_Even_Down", "2.5", 2},
+                                         Number_Case{"Half_To_Even_Up", "3.5", 4},
+                                         Number_Case{"Negative_Half_To_Even", "-3.5", -4},
+                                         Number_Case{"Minus_One", "-1", -1},
+                                         Number_Case{"Largest", "2147483647", 2147483647},
+                                         Number_Case{"Smallest", "-2147483648", -2147483647 - 1}),
+                         Test_Tables::Row_Name<Number_Case>);
 
 TEST_F(Version_Record_Failures, Set_Key_Value_Leaves_A_Value_Of_Another_Type_As_It_Was) {
     const std::string content("\x01\x02\x00\x03\x04", 5);

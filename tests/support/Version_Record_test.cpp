@@ -1,73 +1,94 @@
 // SPDX-License-Identifier: MIT
 // The version record in the user's real settings (the test's own
-// configuration folder, or its own registry key on Windows): first start,
-// next start, rebuilds and bad files.
-#include "Expected_Record.h"
-#include "Faulty_Store.h"
+// configuration folder, or its own registry key on Windows) and, for the
+// scenarios both must pass, in the in-memory store: first start, next start,
+// rebuilds and bad files.
+#include "Record_Worlds.h"
 #include "Registry.h"
-#include "Settings_Store.h"
 #include "Test_Environment.h"
+#include "Test_Tables.h"
 #include "Unwritable_Folder.h"
 #include "User_Settings.h"
 
 #include <QPoint>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <random>
+#include <type_traits>
 
 namespace {
 
 const QString Read_Failed = QStringLiteral("Error getting Sub_Key value.");
 
-class Version_Record : public testing::Test {
-protected:
-    void SetUp() override {
-        User_Settings::Remove_All();
-        Test_Environment::Clear_Messages();
+// The scenarios both stores must pass.
+template <typename World> class Version_Record_Scenarios : public Record_Test<World> {};
+
+struct World_Name {
+    template <typename World> static std::string GetName(int) {
+        return std::is_same_v<World, Settings_World> ? "Settings_Store" : "Memory_Store";
     }
-    void TearDown() override { User_Settings::Remove_All(); }
-
-    std::string Check() { return Registry::Check_Version_Record(store); }
-
-    static void Expect_Full_Record() {
-        for (const auto& [name, text] : Expected_Record)
-            EXPECT_EQ(User_Settings::Value(name.c_str()).toString().toStdString(), text) << name;
-    }
-
-    Registry::Settings_Store real;
-    Faulty_Store store{real}; // records the calls; fails nothing unless told
 };
+using Worlds = testing::Types<Settings_World, Memory_World>;
+TYPED_TEST_SUITE(Version_Record_Scenarios, Worlds, World_Name);
 
-TEST_F(Version_Record, First_Start_Creates_The_Seven_Values_In_Order) {
-    EXPECT_EQ(Check(), "created");
-    EXPECT_EQ(store.Written_Names(), Expected_Names());
-    Expect_Full_Record();
-    EXPECT_EQ(User_Settings::Open()->allKeys().size(), 7);
+TYPED_TEST(Version_Record_Scenarios, First_Start_Creates_The_Seven_Values_In_Order) {
+    EXPECT_EQ(this->Check(), "created");
+    EXPECT_EQ(this->world.store.Written_Names(), Expected_Names());
+    std::vector<std::string> stored = this->world.Stored_Names();
+    std::vector<std::string> expected = Expected_Names();
+    std::sort(stored.begin(), stored.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(stored, expected);
+    this->Expect_Full_Record();
     EXPECT_TRUE(Test_Environment::Messages().isEmpty());
     EXPECT_EQ(Registry::App_Version(), "1.0.24");
 }
+
+TYPED_TEST(Version_Record_Scenarios, Next_Start_Reads_Only_The_Version) {
+    ASSERT_EQ(this->Check(), "created");
+    this->world.Seed("Title", "Edited by hand");
+    this->world.store.calls.clear();
+    EXPECT_EQ(this->Check(), "verified");
+    const std::vector<std::string> expected_calls = {"Open_Key Query " + Record_Key,
+                                                     "Query_Value Version 0",
+                                                     "Query_Value Version 7", "Close_Key"};
+    EXPECT_EQ(this->world.store.calls, expected_calls);
+    EXPECT_EQ(this->world.Text_Of("Title"), "Edited by hand");
+}
+
+TYPED_TEST(Version_Record_Scenarios, Key_That_Cannot_Be_Deleted_Is_Rewritten_In_Place) {
+    this->world.Seed("Version", "1.0.23");
+    this->world.Seed("Title", "Old title");
+    this->world.Seed("Foreign", "added by someone else");
+    this->world.Seed("Plugins/Path", "a sub-key's value");
+    this->world.Refuse_Deletion();
+    EXPECT_EQ(this->Check(), "updated");
+    this->Expect_Full_Record();
+    EXPECT_EQ(this->world.Text_Of("Foreign"), "added by someone else");
+    EXPECT_EQ(this->world.Text_Of("Plugins/Path"), "a sub-key's value");
+    EXPECT_EQ(this->Check(), "verified");
+}
+
+TYPED_TEST(Version_Record_Scenarios, Stored_Missing_Creates_Without_Deleting) {
+    this->world.Seed("Version", "Missing");
+    this->world.Seed("Foreign", "kept");
+    EXPECT_EQ(this->Check(), "created");
+    EXPECT_TRUE(this->world.store.Calls_Of("Delete_Key").empty());
+    EXPECT_EQ(this->world.Text_Of("Foreign"), "kept");
+    this->Expect_Full_Record();
+}
+
+class Version_Record : public Record_Test<Settings_World> {
+protected:
+    Faulty_Store& store = world.store; // records the calls; fails nothing unless told
+};
 
 TEST_F(Version_Record, Check_Without_A_Store_Uses_The_Users_Settings) {
     EXPECT_EQ(Registry::Check_Version_Record(), "created");
     EXPECT_TRUE(User_Settings::Key_Exists());
     Expect_Full_Record();
     EXPECT_EQ(Registry::Check_Version_Record(), "verified");
-}
-
-TEST_F(Version_Record, Next_Start_Verifies_And_Writes_Nothing) {
-    ASSERT_EQ(Check(), "created");
-    User_Settings::Seed({{"Title", "Edited by hand"}});
-    User_Settings::Open()->remove("Comments");
-    const QVariantMap before = User_Settings::Snapshot();
-    store.calls.clear();
-
-    EXPECT_EQ(Check(), "verified");
-    EXPECT_TRUE(store.Calls_Of("Set_Value").empty());
-    EXPECT_TRUE(store.Calls_Of("Create_Key").empty());
-    EXPECT_TRUE(store.Calls_Of("Delete_Key").empty());
-    EXPECT_EQ(User_Settings::Snapshot(), before);
-    EXPECT_EQ(User_Settings::Value("Title").toString(), "Edited by hand");
-    EXPECT_FALSE(User_Settings::Has("Comments"));
 }
 
 class Version_Record_With_Other_Version : public Version_Record,
@@ -94,27 +115,6 @@ INSTANTIATE_TEST_SUITE_P(Stored, Version_Record_With_Other_Version,
                                  name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
                              return "Version_" + name + "_" + std::to_string(info.index);
                          });
-
-// The store refuses to delete a key with sub-keys, as the registry does: the
-// seven values are written over in place and everything else stays.
-TEST_F(Version_Record, Key_With_A_Sub_Key_Is_Rewritten_In_Place) {
-    User_Settings::Seed({{"Version", "1.0.23"},
-                         {"Foreign", "added by someone else"},
-                         {"Plugins/Path", "a sub-key's value"}});
-    EXPECT_EQ(Check(), "updated");
-    Expect_Full_Record();
-    EXPECT_EQ(User_Settings::Value("Foreign").toString(), "added by someone else");
-    EXPECT_EQ(User_Settings::Value("Plugins/Path").toString(), "a sub-key's value");
-    EXPECT_EQ(Check(), "verified");
-}
-
-TEST_F(Version_Record, Stored_Missing_Creates_Without_Deleting) {
-    User_Settings::Seed({{"Version", "Missing"}, {"Foreign", "kept"}});
-    EXPECT_EQ(Check(), "created");
-    EXPECT_TRUE(store.Calls_Of("Delete_Key").empty());
-    EXPECT_EQ(User_Settings::Value("Foreign").toString(), "kept");
-    Expect_Full_Record();
-}
 
 TEST_F(Version_Record, Key_Without_Version_Shows_One_Message_Then_Rebuilds) {
     User_Settings::Seed({{"Title", "Tessaly"}, {"Foreign", "dropped"}});
@@ -229,9 +229,7 @@ TEST_P(Version_Record_With_Bad_File, Never_Stops_The_Start) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, Version_Record_With_Bad_File, testing::ValuesIn(Bad_Files),
-                         [](const testing::TestParamInfo<Bad_File>& info) {
-                             return std::string(info.param.name);
-                         });
+                         Test_Tables::Row_Name<Bad_File>);
 
 // Permissions keep out every process but root's; the folder-and-file cases
 // above stand for them there.

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -30,6 +31,18 @@ public:
 
 private:
     const QPalette before_;
+};
+
+// Shown_Main_Window installs the program's style application-wide: each test
+// puts back the style it found, so that no later test depends on link order.
+class Palette : public testing::Test {
+protected:
+    void TearDown() override {
+        if (QApplication::style() != style_before_)
+            QApplication::setStyle(name_before_);
+    }
+    const QStyle* const style_before_ = QApplication::style();
+    const QString name_before_ = QApplication::style()->name();
 };
 
 // A dark palette whose text roles all differ, so that a control drawn with
@@ -76,7 +89,7 @@ std::unique_ptr<ASCII_Table> Shown_ASCII_Table() {
     return table;
 }
 
-TEST(Palette, Status_Lines_Are_Drawn_In_The_Window_Text_Colour) {
+TEST_F(Palette, Status_Lines_Are_Drawn_In_The_Window_Text_Colour) {
     const Palette_Scope scope(Distinct_Text_Roles());
     const auto window = Shown_Main_Window();
     const QColor background = QApplication::palette().color(QPalette::Window);
@@ -116,12 +129,12 @@ void Expect_Palette_Colours_Only(const QWidget& window) {
     }
 }
 
-TEST(Palette, No_Control_Of_The_Main_Window_Has_Colours_Of_Its_Own) {
+TEST_F(Palette, No_Control_Of_The_Main_Window_Has_Colours_Of_Its_Own) {
     const Palette_Scope scope(Test_Palettes::High_Contrast());
     Expect_Palette_Colours_Only(*Shown_Main_Window());
 }
 
-TEST(Palette, No_Control_Of_The_ASCII_Table_Has_Colours_Of_Its_Own) {
+TEST_F(Palette, No_Control_Of_The_ASCII_Table_Has_Colours_Of_Its_Own) {
     const Palette_Scope scope(Test_Palettes::High_Contrast());
     Expect_Palette_Colours_Only(*Shown_ASCII_Table());
 }
@@ -139,7 +152,7 @@ int Near_White_Pixels(QWidget& window) {
     return count;
 }
 
-TEST(Palette, Under_A_Dark_Palette_No_Light_Area_Remains) {
+TEST_F(Palette, Under_A_Dark_Palette_No_Light_Area_Remains) {
 #ifdef Q_OS_WIN
     GTEST_SKIP() << "the Windows style draws its themed controls from the system theme, "
                     "whatever the palette";
@@ -161,7 +174,7 @@ int Contrasting_Pixels(const QImage& image, QRect area, QColor window) {
 
 // An unchecked toggle is nothing but its outline, and a field's edge is all
 // that marks where to click.
-TEST(Palette, Under_High_Contrast_Unchecked_Toggles_And_Fields_Show_Their_Edges) {
+TEST_F(Palette, Under_High_Contrast_Unchecked_Toggles_And_Fields_Show_Their_Edges) {
     const Palette_Scope scope(Test_Palettes::High_Contrast());
     const auto window = Shown_Main_Window();
     const QColor background = QApplication::palette().color(QPalette::Window);

@@ -1,18 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Test_Palettes.h"
 
-#include <QApplication>
-#include <QStyle>
-
 namespace Test_Palettes {
-namespace {
-
-// Colours of the active and inactive groups, then of the disabled group.
-struct Role_Colours {
-    QPalette::ColorRole role;
-    QColor normal;
-    QColor disabled;
-};
 
 QPalette Build(std::initializer_list<Role_Colours> roles) {
     QPalette palette;
@@ -23,8 +12,6 @@ QPalette Build(std::initializer_list<Role_Colours> roles) {
     }
     return palette;
 }
-
-} // namespace
 
 QPalette Dark() {
     const QColor window(45, 45, 48);
@@ -75,44 +62,6 @@ QPalette High_Contrast() {
                   {QPalette::ToolTipBase, black, black},
                   {QPalette::ToolTipText, white, white},
                   {QPalette::Link, yellow, green}});
-}
-
-QPalette High_Contrast_White() {
-    const QColor black(0, 0, 0);
-    const QColor white(255, 255, 255);
-    const QColor blue(0, 0, 160);
-    const QColor grey(96, 96, 96); // disabled text
-    return Build({{QPalette::Window, white, white},
-                  {QPalette::WindowText, black, grey},
-                  {QPalette::Base, white, white},
-                  {QPalette::AlternateBase, white, white},
-                  {QPalette::Text, black, grey},
-                  {QPalette::PlaceholderText, grey, grey},
-                  {QPalette::Button, white, white},
-                  {QPalette::ButtonText, black, grey},
-                  {QPalette::BrightText, blue, blue},
-                  {QPalette::Light, black, black},
-                  {QPalette::Midlight, black, black},
-                  {QPalette::Mid, black, black},
-                  {QPalette::Dark, black, black},
-                  {QPalette::Shadow, black, black},
-                  {QPalette::Highlight, blue, grey},
-                  {QPalette::HighlightedText, white, white},
-                  {QPalette::ToolTipBase, white, white},
-                  {QPalette::ToolTipText, black, black},
-                  {QPalette::Link, blue, grey}});
-}
-
-std::optional<QPalette> Named(const QString& name) {
-    if (name == QLatin1String("dark"))
-        return Dark();
-    if (name == QLatin1String("high-contrast"))
-        return High_Contrast();
-    if (name == QLatin1String("high-contrast-white"))
-        return High_Contrast_White();
-    if (name == QLatin1String("system"))
-        return QApplication::style()->standardPalette();
-    return std::nullopt;
 }
 
 } // namespace Test_Palettes

@@ -3,22 +3,24 @@
 #pragma once
 
 #include <QPalette>
-#include <QString>
-#include <optional>
+#include <initializer_list>
 
 namespace Test_Palettes {
+
+// Colours of the active and inactive groups, then of the disabled group.
+struct Role_Colours {
+    QPalette::ColorRole role;
+    QColor normal;
+    QColor disabled;
+};
+
+// Qt's default palette with these roles' colours.
+QPalette Build(std::initializer_list<Role_Colours> roles);
 
 // Light text on dark grey, as desktop dark themes give it.
 QPalette Dark();
 
 // White text on black with a yellow highlight, as high-contrast themes give it.
 QPalette High_Contrast();
-
-// Black text on white with a dark blue highlight.
-QPalette High_Contrast_White();
-
-// "dark", "high-contrast", "high-contrast-white" or "system" (the style's
-// standard palette).
-std::optional<QPalette> Named(const QString& name);
 
 } // namespace Test_Palettes

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// A home folder that cannot be written, and a screen smaller than the window.
+// A screen smaller than the window.
 #include "Fault_Checks.h"
 
 #include <QRect>
@@ -14,30 +14,6 @@ QRect Rectangle(const QString& text) {
     if (numbers.size() != 4)
         return {};
     return {numbers[0].toInt(), numbers[1].toInt(), numbers[2].toInt(), numbers[3].toInt()};
-}
-
-TEST(Home_Faults, Read_Only_Home_Keeps_No_Record_And_Logs_Beside_The_Program) {
-    if (!Fault_Scenario::Permissions_Apply())
-        GTEST_SKIP() << "running as root without setpriv: a read-only home would not stop writes";
-    Fault_Scenario scenario;
-    scenario.Set_Mode(scenario.Home(), 0555);
-    const Probe_Report report = scenario.Run_Probe();
-    Expect_Tessaly_Works(report);
-    EXPECT_TRUE(report.Values("message").isEmpty());
-    Expect_Log_Entry(scenario, Log_Place::Program_Folder);
-    Expect_Only_Written(scenario, {scenario.Program_Log()});
-}
-
-TEST(Home_Faults, Read_Only_Home_And_Program_Folder_Lose_The_Entry_Quietly) {
-    if (!Fault_Scenario::Permissions_Apply())
-        GTEST_SKIP() << "running as root without setpriv: a read-only home would not stop writes";
-    Fault_Scenario scenario;
-    scenario.Set_Mode(scenario.Home(), 0555);
-    scenario.Set_Mode(scenario.Program_Folder(), 0555);
-    const Probe_Report report = scenario.Run_Probe();
-    Expect_Tessaly_Works(report);
-    Expect_Log_Entry(scenario, Log_Place::Nowhere);
-    Expect_Only_Written(scenario, {});
 }
 
 enum class Display { Offscreen, X_Server };
