@@ -3,8 +3,13 @@
 
 #include "Status_Line.h"
 
-Status_Accessible::Status_Accessible(Status_Line* line)
-    : QAccessibleWidget(line, QAccessible::Notification) {}
+#ifdef Q_OS_WIN
+constexpr QAccessible::Role Status_Role = QAccessible::StaticText;
+#else
+constexpr QAccessible::Role Status_Role = QAccessible::Notification;
+#endif
+
+Status_Accessible::Status_Accessible(Status_Line* line) : QAccessibleWidget(line, Status_Role) {}
 
 QString Status_Accessible::text(QAccessible::Text type) const {
     if (type == QAccessible::Name)

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
-// What a screen reader is told about a status line: a notification, named
-// by the line's spoken form.
+// What a screen reader is told about a status line: a notification (on
+// Windows a text), named by the line's spoken form.
 #pragma once
 
 #include <QAccessibleWidget>
 
 class Status_Line;
 
-// Screen readers speak a notification whenever it is shown, wherever the
-// focus is, which is how a new result reaches a listener at once
-// (Status_Line::Announce). Spoken texts and visible ones differ in bit
-// patterns only (Spoken_Bits).
+// Orca speaks a notification whenever it is shown, wherever the focus is,
+// which is how a new result reaches a listener at once (Status_Line::Announce).
+// UI Automation knows no notification role; there the line stays a text. Spoken texts and visible
+// ones differ in bit patterns only (Spoken_Bits).
 class Status_Accessible final : public QAccessibleWidget {
 public:
     explicit Status_Accessible(Status_Line* line);
