@@ -87,7 +87,7 @@ QAccessibleInterface* Menu_Bar_Accessible::focusChild() const {
     return Entry_Of(Bar(), Bar()->activeAction());
 }
 
-Menu_Accessible::Menu_Accessible(QMenu* menu) : QAccessibleWidget(menu, QAccessible::Grouping) {}
+Menu_Accessible::Menu_Accessible(QMenu* menu) : QAccessibleWidget(menu, QAccessible::List) {}
 
 QMenu* Menu_Accessible::Menu() const {
     return static_cast<QMenu*>(widget());

@@ -12,11 +12,13 @@ class QMenuBar;
 
 // Orca never speaks the name of a popup menu, the role Qt gives a drop-down
 // menu, and Qt 6.4 maps none of its roles to the plain menu role that Orca
-// announces: opening "Actions" said only its first item. As a named group,
-// "Actions menu", it is announced as it opens. Qt's menu interfaces are not
-// exported and know only their own roles, so the bar (whose entries are its
-// menus) and the items are described here too. Not on Windows, where UI Automation announces menus
-// itself.
+// announces: opening "Actions" said only its first item. Of the roles that
+// are left, a group of menu items counts as layout only and goes unspoken,
+// and a window becomes a window of its own, announced twice more; a list
+// is announced as it opens: "Actions menu, list". Qt's menu interfaces are
+// not exported and know only their own roles, so the bar (whose entries are
+// its menus) and the items are described here too. Not on Windows, where
+// UI Automation announces menus itself.
 class Menu_Bar_Accessible final : public QAccessibleWidget {
 public:
     explicit Menu_Bar_Accessible(QMenuBar* bar);
