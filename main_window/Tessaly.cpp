@@ -171,7 +171,6 @@ void Tessaly::Build_Grid(int grid, QWidget* frame) {
                             QStringLiteral(" bits"));
     auto& toggles = Item(grids_, grid);
     toggles.resize(static_cast<std::size_t>(grid_info.width));
-    QRect bounds;
     for (int bit = 0; bit < grid_info.width; ++bit) {
         auto* toggle = new QCheckBox(area);
         toggle->setObjectName(Indexed_Name(grid_info.name, bit));
@@ -179,18 +178,12 @@ void Tessaly::Build_Grid(int grid, QWidget* frame) {
             Twips::Rect(Toggle_Left(grid_info.width, bit), top, Toggle_Width, Toggle_Height);
         in_frame.setSize(in_frame.size().expandedTo(Toggle_Minimum_Size(*toggle)));
         toggle->setGeometry(in_frame);
-        bounds |= in_frame;
         // toggled, not clicked: it fires for the program's setChecked as well
         // as for the user's clicks, so Updating is what keeps a conversion's
         // writes from converting back.
         connect(toggle, &QCheckBox::toggled, this, [this, grid] { Bit_Grid_Click(grid); });
         Item(toggles, bit) = toggle;
     }
-    // The area covers the toggles exactly, so that each stays where the
-    // frame's layout puts it.
-    area->setGeometry(bounds);
-    for (QCheckBox* toggle : toggles)
-        toggle->move(toggle->pos() - bounds.topLeft());
     area->Take_Toggles(toggles);
 }
 

@@ -11,8 +11,14 @@ Toggle_Grid::Toggle_Grid(QWidget* frame) : QWidget(frame) {
 
 void Toggle_Grid::Take_Toggles(std::vector<QCheckBox*> bits) {
     bits_ = std::move(bits);
-    for (QCheckBox* toggle : bits_)
+    QRect in_frame;
+    for (const QCheckBox* toggle : bits_)
+        in_frame |= toggle->geometry();
+    setGeometry(in_frame);
+    for (QCheckBox* toggle : bits_) {
+        toggle->move(toggle->pos() - in_frame.topLeft());
         toggle->installEventFilter(this);
+    }
     Make_Tab_Stop(static_cast<int>(bits_.size()) - 1);
 }
 

@@ -16,7 +16,9 @@ class Toggle_Grid final : public QWidget {
 public:
     explicit Toggle_Grid(QWidget* frame);
 
-    // The toggles, index b standing for bit b, already children of the grid.
+    // The toggles, index b standing for bit b: children of the grid, placed
+    // where they belong in the frame. The grid then covers them exactly and
+    // they keep their places on the screen.
     void Take_Toggles(std::vector<QCheckBox*> bits);
 
 protected:
