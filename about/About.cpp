@@ -175,6 +175,12 @@ void About::Form_Load() {
         Grow_To_Fit(*Info_[0]);
         Info_[1]->setText(QStringLiteral("Version:  ") + Version_Text());
         Grow_To_Fit(*Info_[1]);
+#ifndef Q_OS_WIN
+        // Orca reads a dialog's lines of three words or more as it opens and
+        // passes over shorter ones: the first line is named after both short
+        // ones, so that the version is heard with the title.
+        Info_[0]->setAccessibleName(Info_[0]->text() + QStringLiteral(". ") + Info_[1]->text());
+#endif
         Info_[2]->setText(QStringLiteral("Compiled on: ") +
                           QString::fromLatin1(AppNotes::Compile_Date));
         Grow_To_Fit(*Info_[2]);

@@ -32,6 +32,7 @@ void Set_Outer_Size(QWidget& window, QSize outer) {
 QPlainTextEdit* Make_Text_Box(QWidget* window) {
     auto* box = new QPlainTextEdit(window);
     box->setObjectName(QStringLiteral("ASCII"));
+    box->setAccessibleName(QStringLiteral("ASCII table"));
     box->setGeometry(Twips::Rect(0, 0, 4335, 2355));
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -3,6 +3,7 @@
 #include "Error_Trap.h"
 #include "Number_Conversions.h"
 #include "Number_Field.h"
+#include "Spoken_Bits.h"
 #include "Tessaly.h"
 
 #include <QCheckBox>
@@ -32,8 +33,10 @@ void Tessaly::Bit_Grid_Click(int grid) {
                                   'f', 0);
         Number_Field* field = NumIn(grid);
         field->setText(value);
-        Show_Status(grid, field->text() + QStringLiteral(" = ") + bits);
+        const QString shown = field->text() + QStringLiteral(" = ");
+        Show_Status(grid, shown + bits, shown + Spoken_Bits(bits));
         Move_Focus_To_Field(grid);
         field->setCursorPosition(static_cast<int>(field->text().size())); // caret at the end
+        Announce_Status(grid);
     });
 }

@@ -40,10 +40,12 @@ void Tessaly::NumIn_KeyPress(int Index, int& KeyAscii) {
     Error_Trap::Run("Tessaly", "NumIn_KeyPress", [this, Index, &KeyAscii] {
         if (KeyAscii == Enter) {
             PB_Click(Index);
+            Announce_Status(Index);
             KeyAscii = 0;
         } else if (KeyAscii == Escape) {
             NumIn(Index)->setText(QStringLiteral("0"));
             PB_Click(Index);
+            Announce_Status(Index);
             KeyAscii = 0;
         }
         KeyAscii = Filtered_Key(Rows::Row_At(Index).keys, KeyAscii);
@@ -74,14 +76,16 @@ void Tessaly::Timer_Delay_Reset_Timer() {
                 return;
         }
         Move_Focus_To_Field(0);
+        Announce_Status(0); // the row the focus is in
     });
 }
 
-void Tessaly::Show_Status(int row, const QString& text) {
-    Status(row)->Show_Text(text);
-    const char* hint = Rows::Row_At(row).tool_tip;
-    NumIn(row)->setAccessibleDescription(hint ? text + QStringLiteral(". ") + QLatin1String(hint)
-                                              : text);
+void Tessaly::Show_Status(int row, const QString& text, const QString& spoken) {
+    Status(row)->Show_Text(text, spoken);
+}
+
+void Tessaly::Announce_Status(int row) {
+    Status(row)->Announce();
 }
 
 void Tessaly::Move_Focus_To_Field(int index) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Number_Field.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QValidator>
 #include <limits>
@@ -75,6 +76,21 @@ int Number_Field::Typed_Code(const QKeyEvent& event) {
     if (code < 0x20 || code == 0x7F)
         return -1; // other control characters type nothing
     return static_cast<int>(code);
+}
+
+// Measured from the caret, which the field places itself: the text between
+// the caret and the character is laid out in one line in the field's font.
+QRect Number_Field::Character_Rect(int offset) const {
+    const QString shown = text();
+    if (offset < 0 || offset >= shown.size())
+        return {};
+    const QFontMetrics metrics(font());
+    const QRect caret = cursorRect();
+    const int left = caret.center().x() + metrics.horizontalAdvance(shown.left(offset)) -
+                     metrics.horizontalAdvance(shown.left(cursorPosition()));
+    const QRect local(left, caret.top(), metrics.horizontalAdvance(shown.at(offset)),
+                      metrics.height());
+    return local.translated(mapToGlobal(QPoint(0, 0)));
 }
 
 void Number_Field::keyPressEvent(QKeyEvent* event) {

@@ -20,6 +20,10 @@ public:
     // type nothing (arrows, Delete, Tab, function keys), which pass untouched.
     static int Typed_Code(const QKeyEvent& event);
 
+    // Where the character at offset is drawn, in screen coordinates; empty
+    // past the end. For screen readers and magnifiers.
+    QRect Character_Rect(int offset) const;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Status_Line.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
@@ -19,10 +20,27 @@ Status_Line::Status_Line(const QString& text, QWidget* parent) : QLabel(text, pa
     Set_Selectable(false);
 }
 
-void Status_Line::Show_Text(const QString& text) {
+void Status_Line::Show_Text(const QString& text, const QString& spoken) {
     Set_Selectable(false);
+    spoken_ = spoken;
     setText(text);
     adjustSize();
+}
+
+// Qt 6.4 has no announcement event. What reaches the screen readers is, on
+// Linux, a notification's "showing" state (spoken by Orca whatever has the
+// focus; name and description changes are sent without their text and are
+// not spoken), and on Windows a value change with a text, which UI
+// Automation raises as a notification.
+void Status_Line::Announce() {
+    if (!QAccessible::isActive() || !isVisible())
+        return;
+#ifdef Q_OS_WIN
+    QAccessibleValueChangeEvent announcement(this, Spoken_Text());
+#else
+    QAccessibleEvent announcement(this, QAccessible::ObjectShow);
+#endif
+    QAccessible::updateAccessibility(&announcement);
 }
 
 QSize Status_Line::sizeHint() const {

@@ -11,8 +11,13 @@ class Status_Line : public QLabel {
 public:
     Status_Line(const QString& text, QWidget* parent);
 
-    // Sets the text and sizes the line to it.
-    void Show_Text(const QString& text);
+    // Sets the text and sizes the line to it. A screen reader is given the
+    // spoken form instead, where one is given.
+    void Show_Text(const QString& text, const QString& spoken = {});
+    QString Spoken_Text() const { return spoken_.isEmpty() ? text() : spoken_; }
+
+    // Has screen readers speak the line now, wherever the focus is.
+    void Announce();
 
     // The size of the text in one line, measured from the font.
     QSize sizeHint() const override;
@@ -31,4 +36,6 @@ private:
     // user presses a mouse button on it, and becomes one again when the program
     // writes a new text, which ends any selection anyway.
     void Set_Selectable(bool selectable);
+
+    QString spoken_;
 };

@@ -3,6 +3,7 @@
 // (twips), then the load, IniMe's steps in their order.
 #include "Tessaly.h"
 
+#include "Accessible_Interfaces.h"
 #include "App_Identity.h"
 #include "Error_Trap.h"
 #include "Field_Numbers.h"
@@ -11,6 +12,7 @@
 #include "Registry.h"
 #include "Runtime_Services.h"
 #include "Status_Line.h"
+#include "Toggle_Grid.h"
 #include "Twips.h"
 
 #include <QCheckBox>
@@ -18,6 +20,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 
 namespace {
@@ -68,6 +71,7 @@ QFont Main_Window_Font() {
 } // namespace
 
 Tessaly::Tessaly(QWidget* parent) : QMainWindow(parent) {
+    Install_Accessible_Interfaces();
     Build_Controls();
     Form_Load();
 }
@@ -132,7 +136,10 @@ void Tessaly::Build_Row(int index, QWidget* frame) {
     auto* button = new QPushButton(QStringLiteral("PB"), frame);
     button->setObjectName(Indexed_Name("PB", index));
     button->setGeometry(Twips::Rect(120, row.button_top, 1455, 315));
-    connect(button, &QPushButton::clicked, this, [this, index] { PB_Click(index); });
+    connect(button, &QPushButton::clicked, this, [this, index] {
+        PB_Click(index);
+        Announce_Status(index);
+    });
     Item(PB_, index) = button;
 
     auto* field = new Number_Field(
@@ -158,22 +165,26 @@ void Tessaly::Build_Row(int index, QWidget* frame) {
 void Tessaly::Build_Grid(int grid, QWidget* frame) {
     const Rows::Grid& grid_info = Rows::Grid_At(grid);
     const int top = Rows::Row_At(grid).grid_top;
+    auto* area = new Toggle_Grid(frame);
+    area->setObjectName(QLatin1String(grid_info.name) + QStringLiteral("_Grid"));
+    area->setAccessibleName(QString::fromLatin1(Rows::Row_At(grid).caption) +
+                            QStringLiteral(" bits"));
     auto& toggles = Item(grids_, grid);
     toggles.resize(static_cast<std::size_t>(grid_info.width));
     for (int bit = 0; bit < grid_info.width; ++bit) {
-        auto* toggle = new QCheckBox(frame);
+        auto* toggle = new QCheckBox(area);
         toggle->setObjectName(Indexed_Name(grid_info.name, bit));
-        QRect area =
+        QRect in_frame =
             Twips::Rect(Toggle_Left(grid_info.width, bit), top, Toggle_Width, Toggle_Height);
-        area.setSize(area.size().expandedTo(Toggle_Minimum_Size(*toggle)));
-        toggle->setGeometry(area);
+        in_frame.setSize(in_frame.size().expandedTo(Toggle_Minimum_Size(*toggle)));
+        toggle->setGeometry(in_frame);
         // toggled, not clicked: it fires for the program's setChecked as well
         // as for the user's clicks, so Updating is what keeps a conversion's
-        // writes from converting back. (No QButtonGroup: Tab would skip its
-        // members.)
+        // writes from converting back.
         connect(toggle, &QCheckBox::toggled, this, [this, grid] { Bit_Grid_Click(grid); });
         Item(toggles, bit) = toggle;
     }
+    area->Take_Toggles(toggles);
 }
 
 void Tessaly::Build_Menus() {
@@ -183,6 +194,9 @@ void Tessaly::Build_Menus() {
     auto* actions = menuBar()->addMenu(QStringLiteral("&Actions"));
     actions->setFont(font);
     actions->setObjectName(QStringLiteral("mAct"));
+    // A drop-down menu is named by its window title, which it has none of:
+    // screen readers say the menu's name as it opens.
+    actions->setAccessibleName(QStringLiteral("Actions"));
     auto* show_ascii = actions->addAction(QStringLiteral("&Show ASCII Table"));
     show_ascii->setObjectName(QStringLiteral("sMnu_0"));
     connect(show_ascii, &QAction::triggered, this, [this] { sMnu_Click(0); });
@@ -193,13 +207,25 @@ void Tessaly::Build_Menus() {
     auto* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setFont(font);
     help->setObjectName(QStringLiteral("mHlp"));
+    help->setAccessibleName(QStringLiteral("Help"));
     auto* about = help->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("mAbout"));
     connect(about, &QAction::triggered, this, &Tessaly::mAbout_Click);
+
+    // F10 opens the menu bar, as it does on the Linux desktops and on
+    // Windows: the first menu drops down with its first item highlighted, as
+    // after Alt and the menu's access key.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this, actions] {
+        menuBar()->setActiveAction(actions->menuAction());
+        actions->setActiveAction(actions->actions().value(0));
+    });
 }
 
-// Row by row: the button, the field, the toggles from the most significant
-// bit down; "Clear All" after the unsigned rows.
+// Row by row: the button, the field, the grid (one stop: its toggles are
+// chained from the most significant bit down, and the grid lets only the
+// bit last visited take the focus from Tab); "Clear All" after the unsigned
+// rows.
 void Tessaly::Set_Tab_Order() {
     QWidget* previous = nullptr;
     auto chain = [&previous](QWidget* next) {
@@ -251,7 +277,8 @@ void Tessaly::Set_Captions_And_Tool_Tips() {
         PB(i)->setText(caption);
         if (row.tool_tip)
             NumIn(i)->setToolTip(QString::fromLatin1(row.tool_tip));
-        // Screen readers name the field after its row's command.
+        // Screen readers name the field after its row's command; its tool
+        // tip is its description.
         NumIn(i)->setAccessibleName(caption);
     }
     PB(Rows::Clear_All)->setText(QString::fromLatin1(Rows::Clear_All_Caption));

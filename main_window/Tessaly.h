@@ -84,9 +84,12 @@ private:
     void Decimal_To_Hex_Command(int row);
     void Hex_To_Decimal_Command(int row);
     void Show_Bits(int grid, const std::string& bits);
-    // Writes the row's status line, and the same text into its field's
-    // accessible description, which screen readers speak for the focused field.
-    void Show_Status(int row, const QString& text);
+    // Writes the row's status line; screen readers get the spoken form where
+    // one is given (bit patterns, Spoken_Bits).
+    void Show_Status(int row, const QString& text, const QString& spoken = {});
+    // Has screen readers speak the row's status line: once per command the
+    // user gives, never for the conversions of the start and the reset.
+    void Announce_Status(int row);
     QString T(int index) const; // the field's current text
     void Move_Focus_To_Field(int index);
 

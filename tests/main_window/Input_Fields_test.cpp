@@ -3,11 +3,13 @@
 #include "Main_Window_Fixture.h"
 #include "Test_Tables.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <utility>
 
 namespace {
 
@@ -167,6 +169,27 @@ TEST_F(Main_Window_Test, FocusNormalisesAndSelectsTheText) {
     EXPECT_EQ(window->NumIn(1)->selectedText(), "255");
     window->NumIn(8)->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(Field(8), "1000");
+}
+
+// What a screen reader reads of a field: all of its text, selected, in one
+// attribute run, whatever offset it asks about.
+TEST_F(Main_Window_Test, ScreenReadersGetTheWholeTextOfAField) {
+    for (const QString text : {"200", "16384", "FF", "-1"}) {
+        window->NumIn(6)->setText(text);
+        window->NumIn(6)->selectAll();
+        QAccessibleTextInterface* reader =
+            QAccessible::queryAccessibleInterface(window->NumIn(6))->textInterface();
+        const int length = static_cast<int>(text.size());
+        ASSERT_EQ(reader->characterCount(), length);
+        EXPECT_EQ(reader->text(0, length), text);
+        int start = -1, end = -1;
+        reader->selection(0, &start, &end);
+        EXPECT_EQ(std::pair(start, end), std::pair(0, length)) << text.toStdString();
+        for (int offset = 0; offset <= length; ++offset) {
+            reader->attributes(offset, &start, &end);
+            EXPECT_EQ(std::pair(start, end), std::pair(0, length)) << offset;
+        }
+    }
 }
 
 TEST_F(Main_Window_Test, AClickIntoAFieldSelectsTheWholeText) {

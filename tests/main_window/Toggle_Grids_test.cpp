@@ -87,6 +87,29 @@ TEST_F(Main_Window_Test, AToggleChangeWhileUpdatingChangesNothing) {
     EXPECT_EQ(Status(0), "0 = 00000000");
 }
 
+// One Tab stop per grid, the bit last visited; arrows, Home and End move
+// within the grid and stop at its ends.
+TEST_F(Main_Window_Test, AGridIsOneTabStopThatKeepsTheLastBit) {
+    const struct {
+        Qt::Key key;
+        int bit; // focused afterwards
+    } steps[] = {{Qt::Key_Tab, 7},   {Qt::Key_Left, 7},  {Qt::Key_Right, 6}, {Qt::Key_Down, 5},
+                 {Qt::Key_End, 0},   {Qt::Key_Right, 0}, {Qt::Key_Home, 7},  {Qt::Key_Up, 7},
+                 {Qt::Key_Right, 6}, {Qt::Key_Right, 5}};
+    window->NumIn(0)->setFocus(Qt::TabFocusReason);
+    for (const auto& step : steps) {
+        QTest::keyClick(QApplication::focusWidget(), step.key);
+        ASSERT_EQ(QApplication::focusWidget(), window->Toggle(0, step.bit)) << step.key;
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(Status(0), "32 = 00100000");
+    ASSERT_EQ(QApplication::focusWidget(), window->NumIn(0));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window->Toggle(0, 5));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window->PB(1));
+}
+
 TEST_F(Main_Window_Test, SpaceOnAFocusedToggleActsAsAClick) {
     window->Toggle(3, 7)->setFocus();
     QTest::keyClick(window->Toggle(3, 7), Qt::Key_Space);
