@@ -56,7 +56,7 @@ QString Tessaly::T(int index) const {
 // Numeric text is rewritten in canonical form: 007 becomes 7, 1E2 becomes 100.
 void Tessaly::Normalise_Field(int index) {
     if (Field_Numbers::Is_Numeric(T(index)))
-        NumIn(index)->setText(Field_Numbers::Canonical_Text(Field_Numbers::Value_Of(T(index))));
+        NumIn(index)->Set_Text(Field_Numbers::Canonical_Text(Field_Numbers::Value_Of(T(index))));
 }
 
 // The first steps of every decimal command: text that is no number becomes

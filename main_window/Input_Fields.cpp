@@ -57,7 +57,7 @@ void Tessaly::NumIn_GotFocus(int Index) {
     Error_Trap::Run("Tessaly", "NumIn_GotFocus", [this, Index] {
         Number_Field* field = NumIn(Index);
         if (Field_Numbers::Is_Numeric(field->text()))
-            field->setText(Field_Numbers::Canonical_Text(Field_Numbers::Value_Of(field->text())));
+            field->Set_Text(Field_Numbers::Canonical_Text(Field_Numbers::Value_Of(field->text())));
         field->selectAll(); // typing replaces the whole text
     });
 }
@@ -67,7 +67,7 @@ void Tessaly::Timer_Delay_Reset_Timer() {
         Timer_Delay_Reset_->stop(); // one reset per "Clear All"
         QPointer<Tessaly> alive(this);
         for (int i = 0; i < Rows::Count; ++i) {
-            NumIn(i)->setText(QStringLiteral("0"));
+            NumIn(i)->Set_Text(QStringLiteral("0"));
             PB_Click(i);
             // Repaint and handle queued input between rows; that input may
             // run other handlers, even a second "Clear All".

@@ -117,6 +117,14 @@ void Number_Field::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+void Number_Field::Set_Text(const QString& text) {
+    const bool unchanged = text == this->text() && cursorPosition() == text.size() &&
+                           !hasSelectedText() && !isUndoAvailable() && !isRedoAvailable() &&
+                           !isModified() && !isReadOnly(); // read-only hides the undo steps
+    if (!unchanged)
+        setText(text);
+}
+
 void Number_Field::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     // The focus coming back from the field's own context menu or from another

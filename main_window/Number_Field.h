@@ -20,6 +20,14 @@ public:
     // type nothing (arrows, Delete, Tab, function keys), which pass untouched.
     static int Typed_Code(const QKeyEvent& event);
 
+    // setText, skipped when it would leave the field as it is: the same text,
+    // the caret at its end, nothing selected, no undo or redo steps, not
+    // modified. QLineEdit writes even an identical text anew and tells the
+    // screen readers it replaced the whole text; "Clear All" writes every
+    // row's text up to three times, and those events reach the screen
+    // reader ahead of the result it should speak.
+    void Set_Text(const QString& text);
+
     // Where the character at offset is drawn, in screen coordinates; empty
     // past the end. For screen readers and magnifiers.
     QRect Character_Rect(int offset) const;
