@@ -5,7 +5,8 @@
 #include "Number_Field.h"
 #include "Tessaly.h"
 
-#include <QCoreApplication>
+#include <QAccessible>
+#include <QApplication>
 #include <QPointer>
 
 namespace {
@@ -33,6 +34,60 @@ int Filtered_Key(Rows::Keys keys, int code) {
         return 0;
     }
 }
+
+// The reset takes the focus through every row's field on its way back to
+// the first. A screen reader told of each move queues them all and speaks
+// the first row's result only once it has worked through them; told only
+// where the focus ends, it speaks the result at once. Only the fields'
+// focus events are held back: texts, names and toggles still reach it, so
+// that what it has cached of them stays true.
+class Focus_Walk_Unannounced {
+public:
+    Focus_Walk_Unannounced() {
+        if (depth_++ == 0) { // a reset run from within a reset shares the filter
+            unannounced_ = nullptr;
+            before_ = QAccessible::installUpdateHandler(Filter);
+        }
+    }
+    ~Focus_Walk_Unannounced() {
+        if (--depth_ == 0)
+            QAccessible::installUpdateHandler(before_);
+    }
+    Focus_Walk_Unannounced(const Focus_Walk_Unannounced&) = delete;
+    Focus_Walk_Unannounced& operator=(const Focus_Walk_Unannounced&) = delete;
+
+    // Once the walk is over, the field the focus reached unannounced is
+    // announced if it still has the focus: input handled between rows can
+    // leave the focus in the first row, and the last move then moves nothing.
+    static void Announce_Focus_Left_Unannounced() {
+        QWidget* focus = QApplication::focusWidget();
+        if (depth_ != 0 || focus == nullptr || focus != unannounced_)
+            return;
+        unannounced_ = nullptr;
+        QAccessibleEvent event(focus, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
+
+private:
+    static void Filter(QAccessibleEvent* event) {
+        if (event->type() == QAccessible::Focus && qobject_cast<Number_Field*>(event->object())) {
+            unannounced_ = event->object();
+            return;
+        }
+        if (before_ != nullptr) {
+            before_(event);
+            return;
+        }
+        // Without a handler the event goes to the platform's bridge.
+        QAccessible::installUpdateHandler(nullptr);
+        QAccessible::updateAccessibility(event);
+        QAccessible::installUpdateHandler(Filter);
+    }
+
+    static inline int depth_ = 0;
+    static inline QAccessible::UpdateHandler before_ = nullptr;
+    static inline const QObject* unannounced_ = nullptr;
+};
 
 } // namespace
 
@@ -66,16 +121,20 @@ void Tessaly::Timer_Delay_Reset_Timer() {
     Error_Trap::Run("Tessaly", "Timer_Delay_Reset_Timer", [this] {
         Timer_Delay_Reset_->stop(); // one reset per "Clear All"
         QPointer<Tessaly> alive(this);
-        for (int i = 0; i < Rows::Count; ++i) {
-            NumIn(i)->Set_Text(QStringLiteral("0"));
-            PB_Click(i);
-            // Repaint and handle queued input between rows; that input may
-            // run other handlers, even a second "Clear All".
-            QCoreApplication::processEvents();
-            if (!alive)
-                return;
+        {
+            const Focus_Walk_Unannounced walk;
+            for (int i = 0; i < Rows::Count; ++i) {
+                NumIn(i)->Set_Text(QStringLiteral("0"));
+                PB_Click(i);
+                // Repaint and handle queued input between rows; that input may
+                // run other handlers, even a second "Clear All".
+                QCoreApplication::processEvents();
+                if (!alive)
+                    return;
+            }
         }
         Move_Focus_To_Field(0);
+        Focus_Walk_Unannounced::Announce_Focus_Left_Unannounced();
         Announce_Status(0); // the row the focus is in
     });
 }
