@@ -8,6 +8,7 @@
 #include "Status_Line.h"
 #include "Toggle_Grid.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -31,6 +32,28 @@ QAccessibleInterface* Main_Window_Interface(const QString&, QObject* object) {
     return nullptr;
 }
 
+// The focus walk's state: one walk at a time (a reset run from within a
+// reset shares the filter), the handler it stands in front of, and the field
+// whose arrival it held back.
+int Walk_Depth = 0;
+QAccessible::UpdateHandler Handler_Before_Walk = nullptr;
+const QObject* Unannounced_Field = nullptr;
+
+void Hold_Back_Field_Focus(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::Focus && qobject_cast<Number_Field*>(event->object())) {
+        Unannounced_Field = event->object();
+        return;
+    }
+    if (Handler_Before_Walk != nullptr) {
+        Handler_Before_Walk(event);
+        return;
+    }
+    // Without a handler the event goes to the platform's bridge.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(Hold_Back_Field_Focus);
+}
+
 } // namespace
 
 void Install_Accessible_Interfaces() {
@@ -39,4 +62,25 @@ void Install_Accessible_Interfaces() {
         return true;
     }();
     (void)installed;
+}
+
+Focus_Walk_Unannounced::Focus_Walk_Unannounced() {
+    if (Walk_Depth++ == 0) {
+        Unannounced_Field = nullptr;
+        Handler_Before_Walk = QAccessible::installUpdateHandler(Hold_Back_Field_Focus);
+    }
+}
+
+Focus_Walk_Unannounced::~Focus_Walk_Unannounced() {
+    if (--Walk_Depth == 0)
+        QAccessible::installUpdateHandler(Handler_Before_Walk);
+}
+
+void Focus_Walk_Unannounced::Announce_Focus_Left_Unannounced() {
+    QWidget* focus = QApplication::focusWidget();
+    if (Walk_Depth != 0 || focus == nullptr || focus != Unannounced_Field)
+        return;
+    Unannounced_Field = nullptr;
+    QAccessibleEvent event(focus, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
 }

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Typed keys, focus and the delayed reset of "Clear All".
+#include "Accessible_Interfaces.h"
 #include "Error_Trap.h"
 #include "Field_Numbers.h"
 #include "Number_Field.h"
 #include "Tessaly.h"
 
-#include <QAccessible>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QPointer>
 
 namespace {
@@ -34,60 +34,6 @@ int Filtered_Key(Rows::Keys keys, int code) {
         return 0;
     }
 }
-
-// The reset takes the focus through every row's field on its way back to
-// the first. A screen reader told of each move queues them all and speaks
-// the first row's result only once it has worked through them; told only
-// where the focus ends, it speaks the result at once. Only the fields'
-// focus events are held back: texts, names and toggles still reach it, so
-// that what it has cached of them stays true.
-class Focus_Walk_Unannounced {
-public:
-    Focus_Walk_Unannounced() {
-        if (depth_++ == 0) { // a reset run from within a reset shares the filter
-            unannounced_ = nullptr;
-            before_ = QAccessible::installUpdateHandler(Filter);
-        }
-    }
-    ~Focus_Walk_Unannounced() {
-        if (--depth_ == 0)
-            QAccessible::installUpdateHandler(before_);
-    }
-    Focus_Walk_Unannounced(const Focus_Walk_Unannounced&) = delete;
-    Focus_Walk_Unannounced& operator=(const Focus_Walk_Unannounced&) = delete;
-
-    // Once the walk is over, the field the focus reached unannounced is
-    // announced if it still has the focus: input handled between rows can
-    // leave the focus in the first row, and the last move then moves nothing.
-    static void Announce_Focus_Left_Unannounced() {
-        QWidget* focus = QApplication::focusWidget();
-        if (depth_ != 0 || focus == nullptr || focus != unannounced_)
-            return;
-        unannounced_ = nullptr;
-        QAccessibleEvent event(focus, QAccessible::Focus);
-        QAccessible::updateAccessibility(&event);
-    }
-
-private:
-    static void Filter(QAccessibleEvent* event) {
-        if (event->type() == QAccessible::Focus && qobject_cast<Number_Field*>(event->object())) {
-            unannounced_ = event->object();
-            return;
-        }
-        if (before_ != nullptr) {
-            before_(event);
-            return;
-        }
-        // Without a handler the event goes to the platform's bridge.
-        QAccessible::installUpdateHandler(nullptr);
-        QAccessible::updateAccessibility(event);
-        QAccessible::installUpdateHandler(Filter);
-    }
-
-    static inline int depth_ = 0;
-    static inline QAccessible::UpdateHandler before_ = nullptr;
-    static inline const QObject* unannounced_ = nullptr;
-};
 
 } // namespace
 

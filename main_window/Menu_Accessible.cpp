@@ -35,17 +35,6 @@ QAccessibleInterface* Entry_Of(QMenuBar* bar, QAction* action) {
     return Item_Of(bar, action);
 }
 
-// "&Show ASCII Table" is spoken "Show ASCII Table"; "&&" stands for "&".
-QString Without_Access_Key(const QString& caption) {
-    QString text;
-    for (qsizetype at = 0; at < caption.size(); ++at) {
-        if (caption[at] == QLatin1Char('&') && at + 1 < caption.size())
-            ++at;
-        text += caption[at];
-    }
-    return text;
-}
-
 QRect Action_Rect(QWidget* owner, QAction* action) {
     QRect local;
     if (auto* bar = qobject_cast<QMenuBar*>(owner))
@@ -97,7 +86,7 @@ QString Menu_Accessible::text(QAccessible::Text type) const {
     if (type != QAccessible::Name)
         return QAccessibleWidget::text(type);
     const QString name = QAccessibleWidget::text(type);
-    return (name.isEmpty() ? Without_Access_Key(Menu()->title()) : name) + QStringLiteral(" menu");
+    return (name.isEmpty() ? Menu()->menuAction()->iconText() : name) + QStringLiteral(" menu");
 }
 
 // The bar it drops down from: a group inside a menu item would count as
@@ -163,8 +152,8 @@ int Menu_Item_Accessible::indexOfChild(const QAccessibleInterface* child) const 
 QString Menu_Item_Accessible::text(QAccessible::Text type) const {
     if (!isValid())
         return {};
-    if (type == QAccessible::Name)
-        return Without_Access_Key(action_->text());
+    if (type == QAccessible::Name) // the caption without its access key's "&"
+        return action_->iconText();
     if (type == QAccessible::Accelerator)
         return action_->shortcut().toString(QKeySequence::NativeText);
     return {};
