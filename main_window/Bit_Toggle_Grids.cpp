@@ -3,7 +3,6 @@
 #include "Error_Trap.h"
 #include "Number_Conversions.h"
 #include "Number_Field.h"
-#include "Spoken_Bits.h"
 #include "Tessaly.h"
 
 #include <QCheckBox>
@@ -22,6 +21,7 @@ void Tessaly::Bit_Grid_Click(int grid) {
     // not convert back into the field.
     if (Updating)
         return;
+    const int texts_shown = Status(grid)->Texts_Shown();
     Error_Trap::Run("Tessaly", Rows::Grid_At(grid).handler, [this, grid] {
         const Rows::Grid& grid_info = Rows::Grid_At(grid);
         const QString bits = Grid_Bit_Text(grid);
@@ -33,10 +33,9 @@ void Tessaly::Bit_Grid_Click(int grid) {
                                   'f', 0);
         Number_Field* field = NumIn(grid);
         field->setText(value);
-        const QString shown = field->text() + QStringLiteral(" = ");
-        Show_Status(grid, shown + bits, shown + Spoken_Bits(bits));
+        Show_Status(grid, field->text() + QStringLiteral(" = ") + bits);
         Move_Focus_To_Field(grid);
         field->setCursorPosition(static_cast<int>(field->text().size())); // caret at the end
-        Announce_Status(grid);
     });
+    Status(grid)->Announce_Since(texts_shown);
 }

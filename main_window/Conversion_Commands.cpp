@@ -5,7 +5,6 @@
 #include "Number_Conversions.h"
 #include "Number_Field.h"
 #include "Runtime_Services.h"
-#include "Spoken_Bits.h"
 #include "Tessaly.h"
 
 #include <QCheckBox>
@@ -86,9 +85,7 @@ void Tessaly::Convert_To_Bits(int index) {
         bits = Number_Conversions::Unsigned_To_Bits(value, width); // the double, not rounded
     else
         bits = Number_Conversions::Unsigned_To_Bits(Runtime_Services::To_Int32(value), width);
-    const QString shown = T(index) + QStringLiteral(" = ");
-    const QString bit_text = QString::fromStdString(bits);
-    Show_Status(index, shown + bit_text, shown + Spoken_Bits(bit_text));
+    Show_Status(index, T(index) + QStringLiteral(" = ") + QString::fromStdString(bits));
     Show_Bits(index, bits);
 }
 

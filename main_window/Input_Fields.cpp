@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Typed keys, focus and the delayed reset of "Clear All".
-#include "Accessible_Interfaces.h"
 #include "Error_Trap.h"
 #include "Field_Numbers.h"
+#include "Focus_Walk.h"
 #include "Number_Field.h"
 #include "Tessaly.h"
 
@@ -40,13 +40,11 @@ int Filtered_Key(Rows::Keys keys, int code) {
 void Tessaly::NumIn_KeyPress(int Index, int& KeyAscii) {
     Error_Trap::Run("Tessaly", "NumIn_KeyPress", [this, Index, &KeyAscii] {
         if (KeyAscii == Enter) {
-            PB_Click(Index);
-            Announce_Status(Index);
+            Convert_And_Announce(Index);
             KeyAscii = 0;
         } else if (KeyAscii == Escape) {
             NumIn(Index)->setText(QStringLiteral("0"));
-            PB_Click(Index);
-            Announce_Status(Index);
+            Convert_And_Announce(Index);
             KeyAscii = 0;
         }
         KeyAscii = Filtered_Key(Rows::Row_At(Index).keys, KeyAscii);
@@ -67,8 +65,9 @@ void Tessaly::Timer_Delay_Reset_Timer() {
     Error_Trap::Run("Tessaly", "Timer_Delay_Reset_Timer", [this] {
         Timer_Delay_Reset_->stop(); // one reset per "Clear All"
         QPointer<Tessaly> alive(this);
+        const int texts_shown = Status(0)->Texts_Shown();
         {
-            const Focus_Walk_Unannounced walk;
+            const Focus_Walk walk;
             for (int i = 0; i < Rows::Count; ++i) {
                 NumIn(i)->Set_Text(QStringLiteral("0"));
                 PB_Click(i);
@@ -78,19 +77,20 @@ void Tessaly::Timer_Delay_Reset_Timer() {
                 if (!alive)
                     return;
             }
+            Move_Focus_To_Field(0);
         }
-        Move_Focus_To_Field(0);
-        Focus_Walk_Unannounced::Announce_Focus_Left_Unannounced();
-        Announce_Status(0); // the row the focus is in
+        Status(0)->Announce_Since(texts_shown); // the row the focus is in
     });
 }
 
-void Tessaly::Show_Status(int row, const QString& text, const QString& spoken) {
-    Status(row)->Show_Text(text, spoken);
+void Tessaly::Show_Status(int row, const QString& text) {
+    Status(row)->Show_Text(text);
 }
 
-void Tessaly::Announce_Status(int row) {
-    Status(row)->Announce();
+void Tessaly::Convert_And_Announce(int row) {
+    const int texts_shown = Status(row)->Texts_Shown();
+    PB_Click(row);
+    Status(row)->Announce_Since(texts_shown);
 }
 
 void Tessaly::Move_Focus_To_Field(int index) {

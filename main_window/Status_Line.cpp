@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "Status_Line.h"
 
-#include <QAccessible>
+#include "Status_Accessible.h"
+
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
@@ -20,27 +21,16 @@ Status_Line::Status_Line(const QString& text, QWidget* parent) : QLabel(text, pa
     Set_Selectable(false);
 }
 
-void Status_Line::Show_Text(const QString& text, const QString& spoken) {
+void Status_Line::Show_Text(const QString& text) {
     Set_Selectable(false);
-    spoken_ = spoken;
     setText(text);
+    ++texts_shown_;
     adjustSize();
 }
 
-// Qt 6.4 has no announcement event. What reaches the screen readers is, on
-// Linux, a notification's "showing" state (spoken by Orca whatever has the
-// focus; name and description changes are sent without their text and are
-// not spoken), and on Windows a value change with a text, which UI
-// Automation raises as a notification.
-void Status_Line::Announce() {
-    if (!QAccessible::isActive() || !isVisible())
-        return;
-#ifdef Q_OS_WIN
-    QAccessibleValueChangeEvent announcement(this, Spoken_Text());
-#else
-    QAccessibleEvent announcement(this, QAccessible::ObjectShow);
-#endif
-    QAccessible::updateAccessibility(&announcement);
+void Status_Line::Announce_Since(int texts_shown) {
+    if (texts_shown_ != texts_shown)
+        Announce(this);
 }
 
 QSize Status_Line::sizeHint() const {

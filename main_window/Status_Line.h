@@ -11,13 +11,15 @@ class Status_Line : public QLabel {
 public:
     Status_Line(const QString& text, QWidget* parent);
 
-    // Sets the text and sizes the line to it. A screen reader is given the
-    // spoken form instead, where one is given.
-    void Show_Text(const QString& text, const QString& spoken = {});
-    QString Spoken_Text() const { return spoken_.isEmpty() ? text() : spoken_; }
+    // Sets the text and sizes the line to it. Screen readers derive what
+    // they speak from the text itself (accessibility/Spoken_Form).
+    void Show_Text(const QString& text);
 
-    // Has screen readers speak the line now, wherever the focus is.
-    void Announce();
+    // Has screen readers speak the line now, wherever the focus is, if it has
+    // shown a text since `texts_shown` (a failed conversion shows none, and
+    // the old text is no new result).
+    void Announce_Since(int texts_shown);
+    int Texts_Shown() const { return texts_shown_; }
 
     // The size of the text in one line, measured from the font.
     QSize sizeHint() const override;
@@ -37,5 +39,5 @@ private:
     // writes a new text, which ends any selection anyway.
     void Set_Selectable(bool selectable);
 
-    QString spoken_;
+    int texts_shown_ = 0;
 };

@@ -3,7 +3,7 @@
 // (twips), then the load, IniMe's steps in their order.
 #include "Tessaly.h"
 
-#include "Accessible_Interfaces.h"
+#include "Accessible_Factory.h"
 #include "App_Identity.h"
 #include "Error_Trap.h"
 #include "Field_Numbers.h"
@@ -136,10 +136,7 @@ void Tessaly::Build_Row(int index, QWidget* frame) {
     auto* button = new QPushButton(QStringLiteral("PB"), frame);
     button->setObjectName(Indexed_Name("PB", index));
     button->setGeometry(Twips::Rect(120, row.button_top, 1455, 315));
-    connect(button, &QPushButton::clicked, this, [this, index] {
-        PB_Click(index);
-        Announce_Status(index);
-    });
+    connect(button, &QPushButton::clicked, this, [this, index] { Convert_And_Announce(index); });
     Item(PB_, index) = button;
 
     auto* field = new Number_Field(

@@ -84,12 +84,11 @@ private:
     void Decimal_To_Hex_Command(int row);
     void Hex_To_Decimal_Command(int row);
     void Show_Bits(int grid, const std::string& bits);
-    // Writes the row's status line; screen readers get the spoken form where
-    // one is given (bit patterns, Spoken_Bits).
-    void Show_Status(int row, const QString& text, const QString& spoken = {});
-    // Has screen readers speak the row's status line: once per command the
-    // user gives, never for the conversions of the start and the reset.
-    void Announce_Status(int row);
+    void Show_Status(int row, const QString& text);
+    // PB_Click for a command the user gives, and screen readers told of the
+    // new status text; the conversions of the start and the reset are not
+    // announced.
+    void Convert_And_Announce(int row);
     QString T(int index) const; // the field's current text
     void Move_Focus_To_Field(int index);
 

@@ -3,7 +3,7 @@
 # ensure_packages NAME...
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev
                 fonts-liberation fonts-comic-neue)
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format qt6-base-private-dev
                xvfb xauth x11-apps imagemagick)
 
 ensure_packages() {

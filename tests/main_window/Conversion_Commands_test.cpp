@@ -32,8 +32,7 @@ TEST_P(Command_Rows, ShowsTheExpectedStatus) {
                     log[0].contains(QStringLiteral("][Tessaly][PB_Click][%1][").arg(c.failure)))
             << log.join('\n').toStdString();
     // What a screen reader speaks: the same text, with no five bits in a row.
-    const QString spoken =
-        QAccessible::queryAccessibleInterface(window->Status(c.row))->text(QAccessible::Name);
+    const QString spoken = Spoken_Status(window->Status(c.row));
     const QRegularExpression apart("[ ,]");
     EXPECT_EQ(QString(spoken).remove(apart), Status(c.row).remove(apart));
     if (c.row < Rows::Grid_Count) {

@@ -7,6 +7,7 @@
 #include "Tessaly.h"
 #include "Test_Environment.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -32,6 +33,17 @@ inline QString Toggle_Bits(const Tessaly& window, int grid) {
     for (int bit = Documented_Grids[grid].width - 1; bit >= 0; --bit)
         bits += window.Toggle(grid, bit)->isChecked() ? '1' : '0';
     return bits;
+}
+
+// What a screen reader speaks of a status line: on Linux a notification's
+// description (it has no name), on Windows a text's name.
+inline QString Spoken_Status(QWidget* line) {
+    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(line);
+#ifdef Q_OS_WIN
+    return status->text(QAccessible::Name);
+#else
+    return status->text(QAccessible::Description);
+#endif
 }
 
 class Main_Window_Test : public testing::Test {

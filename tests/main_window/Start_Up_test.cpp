@@ -57,7 +57,7 @@ TEST_F(Main_Window_Test, ScreenReadersGetNamesForTogglesAndFields) {
 #else
     EXPECT_EQ(status->role(), QAccessible::Notification);
 #endif
-    EXPECT_EQ(status->text(QAccessible::Name), "0 = 0 0 0 0, 0 0 0 0");
+    EXPECT_EQ(Spoken_Status(window->Status(0)), "0 = 0 0 0 0, 0 0 0 0");
     EXPECT_EQ(window->findChild<QWidget*>("bit16_Grid")->accessibleName(), "Dec to 16 BIT bits");
     EXPECT_EQ(window->findChild<QMenu*>("mAct")->accessibleName(), "Actions");
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // What a screen reader is told about the menu bar, its drop-down menus and
-// their items.
+// their items (Linux only: UI Automation announces Qt's menus itself).
 #pragma once
 
 #include <QAccessibleWidget>
@@ -10,15 +10,12 @@ class QAction;
 class QMenu;
 class QMenuBar;
 
-// Orca never speaks the name of a popup menu, the role Qt gives a drop-down
-// menu, and Qt 6.4 maps none of its roles to the plain menu role that Orca
-// announces: opening "Actions" said only its first item. Of the roles that
-// are left, a group of menu items counts as layout only and goes unspoken,
-// and a window becomes a window of its own, announced twice more; a list
-// is announced as it opens: "Actions menu, list". Qt's menu interfaces are
-// not exported and know only their own roles, so the bar (whose entries are
-// its menus) and the items are described here too. Not on Windows, where
-// UI Automation announces menus itself.
+// Orca speaks no name for the popup menu that Qt makes of a drop-down menu,
+// and Qt 6.4 maps none of its roles to the menu role Orca announces: opening
+// "Actions" said only its first item. A list is announced with its name as
+// it opens ("Actions menu, list"), so each drop-down menu is a list named
+// after its caption. Qt's own menu interfaces are not exported, so the bar,
+// whose entries are these lists, and the items are described here too.
 class Menu_Bar_Accessible final : public QAccessibleWidget {
 public:
     explicit Menu_Bar_Accessible(QMenuBar* bar);
@@ -49,23 +46,23 @@ private:
     QMenu* Menu() const;
 };
 
-// An entry of the menu bar (which drops its menu down) or of a menu.
+// An item of a drop-down menu: a command, without a menu of its own.
 class Menu_Item_Accessible final : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
-    Menu_Item_Accessible(QWidget* owner, QAction* action);
+    Menu_Item_Accessible(QMenu* menu, QAction* action);
 
     bool isValid() const override;
     QObject* object() const override;
     QWindow* window() const override;
     QAccessibleInterface* parent() const override;
-    int childCount() const override;
-    QAccessibleInterface* child(int index) const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text type) const override;
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
-    QAccessible::Role role() const override;
+    QAccessible::Role role() const override { return QAccessible::MenuItem; }
     QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
 
@@ -74,7 +71,6 @@ public:
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
-    QAction* Active() const;
-    QPointer<QWidget> owner_;
+    QPointer<QMenu> menu_;
     QPointer<QAction> action_;
 };

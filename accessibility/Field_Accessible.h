@@ -4,8 +4,9 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <functional>
 
-class Number_Field;
+class QLineEdit;
 
 // Qt's own line-edit interface reports an empty attribute run at every
 // offset, which screen readers merge into a range one character short: the
@@ -16,7 +17,11 @@ class Field_Accessible final : public QAccessibleWidget,
                                public QAccessibleTextInterface,
                                public QAccessibleEditableTextInterface {
 public:
-    explicit Field_Accessible(Number_Field* field);
+    // Where a character is drawn, in screen coordinates, is the field's own
+    // knowledge (a line edit keeps its caret's place to itself).
+    using Character_Rect = std::function<QRect(int offset)>;
+
+    Field_Accessible(QLineEdit* field, Character_Rect character_rect);
 
     void* interface_cast(QAccessible::InterfaceType type) override;
     QString text(QAccessible::Text type) const override;
@@ -50,7 +55,9 @@ public:
     void replaceText(int startOffset, int endOffset, const QString& text) override;
 
 private:
-    Number_Field* Field() const;
+    QLineEdit* Field() const;
     // -2 stands for the caret in the offsets that screen readers pass.
     int Resolved(int offset) const { return offset == -2 ? cursorPosition() : offset; }
+
+    Character_Rect character_rect_;
 };

@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "Field_Accessible.h"
 
-#include "Number_Field.h"
+#include <QLineEdit>
 
-Field_Accessible::Field_Accessible(Number_Field* field)
-    : QAccessibleWidget(field, QAccessible::EditableText) {
+Field_Accessible::Field_Accessible(QLineEdit* field, Character_Rect character_rect)
+    : QAccessibleWidget(field, QAccessible::EditableText),
+      character_rect_(std::move(character_rect)) {
     addControllingSignal(QStringLiteral("textChanged(QString)"));
     addControllingSignal(QStringLiteral("returnPressed()"));
 }
 
-Number_Field* Field_Accessible::Field() const {
-    return static_cast<Number_Field*>(widget());
+QLineEdit* Field_Accessible::Field() const {
+    return static_cast<QLineEdit*>(widget());
 }
 
 void* Field_Accessible::interface_cast(QAccessible::InterfaceType type) {
@@ -105,7 +106,7 @@ int Field_Accessible::characterCount() const {
 }
 
 QRect Field_Accessible::characterRect(int offset) const {
-    return Field()->Character_Rect(offset);
+    return character_rect_(offset);
 }
 
 int Field_Accessible::offsetAtPoint(const QPoint& point) const {
