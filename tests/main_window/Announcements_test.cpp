@@ -245,15 +245,25 @@ void Expect_Consistent_Tree(QAccessibleInterface* parent, int depth) {
     }
 }
 
+// The commands at the tree's leaves. On Linux the bar's entries are the menus
+// themselves; Qt's own tree on Windows has a menu item between the two.
+void Collect_Commands(QAccessibleInterface* node, QStringList& commands) {
+    for (int index = 0; index < node->childCount(); ++index) {
+        QAccessibleInterface* child = node->child(index);
+        if (child->childCount() == 0 && child->role() == QAccessible::MenuItem)
+            commands << child->text(QAccessible::Name);
+        else
+            Collect_Commands(child, commands);
+    }
+}
+
 TEST_F(Screen_Reader_Test, TheMenusFormAConsistentTree) {
     QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(window->menuBar());
     ASSERT_EQ(bar->childCount(), 2);
-    Expect_Consistent_Tree(bar, 1);
-    QStringList items;
-    for (int menu = 0; menu < bar->childCount(); ++menu)
-        for (int item = 0; item < bar->child(menu)->childCount(); ++item)
-            items << bar->child(menu)->child(item)->text(QAccessible::Name);
-    EXPECT_EQ(items, QStringList({"Show ASCII Table", "Exit", "About"}));
+    Expect_Consistent_Tree(bar, 2);
+    QStringList commands;
+    Collect_Commands(bar, commands);
+    EXPECT_EQ(commands, QStringList({"Show ASCII Table", "Exit", "About"}));
 #ifndef Q_OS_WIN
     EXPECT_EQ(bar->child(0)->text(QAccessible::Name), "Actions menu");
     EXPECT_EQ(bar->child(1)->text(QAccessible::Name), "Help menu");
