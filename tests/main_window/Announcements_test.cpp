@@ -23,6 +23,7 @@ struct Announcement {
     QString braille; // Linux only
 };
 
+#ifndef Q_OS_WIN
 // Orca's rules, not the window's: it speaks a notification's name, or its
 // description when it has none; it writes to braille the text of each label
 // inside the notification that the notification's name does not contain.
@@ -41,6 +42,7 @@ Announcement Heard_On_Linux(QAccessibleInterface* line) {
     }
     return heard;
 }
+#endif
 
 std::vector<Announcement> Recorded;
 std::vector<const QObject*> Focus_Moves; // to fields
