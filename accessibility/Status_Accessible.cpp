@@ -16,10 +16,15 @@ constexpr QAccessible::Role Status_Role = QAccessible::Notification;
 
 namespace {
 
-// The status line's text as it is shown, as a label inside the notification.
-class Shown_Text_Accessible final : public QAccessibleInterface, public QAccessibleTextInterface {
+using Relations = QList<QPair<QAccessibleInterface*, QAccessible::Relation>>;
+
+enum Part { Spoken_Label, Shown_Text };
+
+// One of the notification's two labels: the one that labels it with the
+// spoken form, or the one that holds the text as shown.
+class Status_Part final : public QAccessibleInterface, public QAccessibleTextInterface {
 public:
-    explicit Shown_Text_Accessible(QLabel* line) : line_(line) {}
+    Status_Part(QLabel* line, Part part) : line_(line), part_(part) {}
 
     bool isValid() const override { return !line_.isNull(); }
     QObject* object() const override { return nullptr; }
@@ -29,7 +34,10 @@ public:
     QAccessibleInterface* child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QString text(QAccessible::Text) const override { return {}; } // no name to speak
+    QString text(QAccessible::Text type) const override {
+        return part_ == Spoken_Label && type == QAccessible::Name ? Spoken_Form(line_->text())
+                                                                  : QString();
+    }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override { return Parent()->rect(); }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
@@ -39,9 +47,15 @@ public:
         state.readOnly = true;
         return state;
     }
+    Relations relations(QAccessible::Relation match) const override {
+        if (part_ == Spoken_Label && (match & QAccessible::Labelled))
+            return {{Parent(), QAccessible::Labelled}};
+        return {};
+    }
     void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
-                                                  : nullptr;
+        return part_ == Shown_Text && type == QAccessible::TextInterface
+                   ? static_cast<QAccessibleTextInterface*>(this)
+                   : nullptr;
     }
 
     // QAccessibleTextInterface: the shown text, read only, nothing selected.
@@ -71,6 +85,7 @@ public:
 private:
     QAccessibleInterface* Parent() const { return QAccessible::queryAccessibleInterface(line_); }
     QPointer<QLabel> line_;
+    Part part_;
 };
 
 } // namespace
@@ -78,8 +93,9 @@ private:
 Status_Accessible::Status_Accessible(QLabel* line) : QAccessibleWidget(line, Status_Role) {}
 
 Status_Accessible::~Status_Accessible() {
-    if (shown_text_ != 0)
-        QAccessible::deleteAccessibleInterface(shown_text_);
+    for (const QAccessible::Id part : parts_)
+        if (part != 0)
+            QAccessible::deleteAccessibleInterface(part);
 }
 
 QLabel* Status_Accessible::Line() const {
@@ -87,44 +103,65 @@ QLabel* Status_Accessible::Line() const {
 }
 
 QString Status_Accessible::text(QAccessible::Text type) const {
-    if (type == QAccessible::Name)
-        return Is_Notification ? QString() : Spoken_Form(Line()->text());
-    if (type == QAccessible::Description && Is_Notification)
-        return Spoken_Form(Line()->text());
-    return QAccessibleWidget::text(type);
+    if (Is_Notification)
+        return type == QAccessible::Name || type == QAccessible::Description
+                   ? QString()
+                   : QAccessibleWidget::text(type);
+    return type == QAccessible::Name ? Spoken_Form(Line()->text()) : QAccessibleWidget::text(type);
 }
 
 int Status_Accessible::childCount() const {
-    return Is_Notification ? 1 : 0;
+    return Is_Notification ? static_cast<int>(parts_.size()) : 0;
 }
 
 QAccessibleInterface* Status_Accessible::child(int index) const {
-    if (!Is_Notification || index != 0)
+    if (index < 0 || index >= childCount())
         return nullptr;
-    if (shown_text_ == 0)
-        shown_text_ = QAccessible::registerAccessibleInterface(new Shown_Text_Accessible(Line()));
-    return QAccessible::accessibleInterface(shown_text_);
+    QAccessible::Id& part = parts_[static_cast<std::size_t>(index)];
+    if (part == 0)
+        part = QAccessible::registerAccessibleInterface(
+            new Status_Part(Line(), index == 0 ? Spoken_Label : Shown_Text));
+    return QAccessible::accessibleInterface(part);
 }
 
 int Status_Accessible::indexOfChild(const QAccessibleInterface* item) const {
-    return item != nullptr && item == child(0) ? 0 : -1;
+    for (int index = 0; index < childCount(); ++index)
+        if (item != nullptr && item == child(index))
+            return index;
+    return -1;
 }
 
 QAccessibleInterface* Status_Accessible::childAt(int x, int y) const {
-    return rect().contains(x, y) ? child(0) : nullptr;
+    return rect().contains(x, y) ? child(childCount() - 1) : nullptr;
+}
+
+// Orca reads only the first label relation, and passes over a label that
+// contains the object: the frame, which Qt gives as the line's label, would
+// leave the notification unlabelled.
+Relations Status_Accessible::relations(QAccessible::Relation match) const {
+    Relations related = QAccessibleWidget::relations(match);
+    if (Is_Notification && (match & QAccessible::Label)) {
+        related.removeIf([](const auto& pair) { return pair.second == QAccessible::Label; });
+        related.prepend({child(Spoken_Label), QAccessible::Label});
+    }
+    return related;
 }
 
 // Qt 6.4 has no announcement event. What reaches the screen readers is, on
 // Linux, the notification's "showing" state (name and description changes
-// are sent without their text and are not spoken), and on Windows a value
-// change carrying the text, which Qt raises as a UI Automation notification
-// from Windows 10 1709 on.
+// are sent without their text and are not spoken), after its spoken label's
+// new name, which Orca may have kept from before; on Windows a value change
+// carrying the text, which Qt raises as a UI Automation notification from
+// Windows 10 1709 on.
 void Announce(QLabel* line) {
     if (!QAccessible::isActive() || !line->isVisible())
         return;
 #ifdef Q_OS_WIN
     QAccessibleValueChangeEvent announcement(line, Spoken_Form(line->text()));
 #else
+    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(line);
+    QAccessibleEvent renamed(status->child(Spoken_Label), QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
     QAccessibleEvent announcement(line, QAccessible::ObjectShow);
 #endif
     QAccessible::updateAccessibility(&announcement);

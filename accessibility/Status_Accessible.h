@@ -4,16 +4,17 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <array>
 
 class QLabel;
 
 // Linux: a notification. Orca speaks one whenever it is shown, wherever the
-// focus is; it speaks the notification's name, or, with no name, its
-// description, and it writes to a braille display, and into its list of
-// recent notifications, only the texts of the labels inside it that the
-// spoken words do not already contain. So the notification itself has no
-// name: its description is the spoken form (bit patterns digit by digit,
-// Spoken_Form) and its one label, which has no name of its own to speak,
+// focus is, in one utterance: "notification" and what labels it (its label
+// relation, else its name). It writes to a braille display, and into its
+// list of recent notifications, only the texts of the labels inside it that
+// label nothing and that its name does not contain. So the notification has
+// no name and two labels: one labels it with the spoken form (bit patterns
+// digit by digit, Spoken_Form), the other, which has no name to speak,
 // holds the line as it is shown, which braille readers read as it is.
 //
 // Windows: a text named by its spoken form. UI Automation has no
@@ -31,10 +32,13 @@ public:
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override;
 
 private:
     QLabel* Line() const;
-    mutable QAccessible::Id shown_text_ = 0; // the label, made when first asked for
+    // The two labels, made when first asked for.
+    mutable std::array<QAccessible::Id, 2> parts_{};
 };
 
 // Has screen readers speak the line's text now, wherever the focus is.

@@ -20,26 +20,49 @@ namespace {
 struct Announcement {
     const QObject* line;
     QString spoken;
-    QString braille; // Linux only
+    QString braille;     // Linux only
+    QString after_pause; // Linux only: a second utterance
 };
 
 #ifndef Q_OS_WIN
-// Orca's rules, not the window's: it speaks a notification's name, or its
-// description when it has none; it writes to braille the text of each label
-// inside the notification that the notification's name does not contain.
+bool Is_Ancestor(QAccessibleInterface* candidate, QAccessibleInterface* of) {
+    for (QAccessibleInterface* up = of->parent(); up != nullptr; up = up->parent())
+        if (up->object() != nullptr && up->object() == candidate->object())
+            return true;
+    return false;
+}
+
+// The text a label shows: its name, or the text it holds.
+QString Shown(QAccessibleInterface* label) {
+    if (!label->text(QAccessible::Name).isEmpty())
+        return label->text(QAccessible::Name);
+    QAccessibleTextInterface* text = label->textInterface();
+    return text ? text->text(0, text->characterCount()) : QString();
+}
+
+// Orca's rules, not the window's. It speaks a notification as one
+// utterance: what labels it (its first label relation, unless that is an
+// ancestor, else its name); after a
+// pause, the names of the labels inside it that label nothing, or else its
+// description. It writes to braille the texts of those labels that the
+// notification's name does not contain.
 Announcement Heard_On_Linux(QAccessibleInterface* line) {
     const QString name = line->text(QAccessible::Name);
-    Announcement heard{
-        line->object(), name.isEmpty() ? line->text(QAccessible::Description) : name, {}};
+    Announcement heard{line->object(), name, {}, {}};
+    const auto labels = line->relations(QAccessible::Label);
+    if (!labels.isEmpty() && !Is_Ancestor(labels.first().first, line))
+        heard.spoken = Shown(labels.first().first);
     for (int index = 0; index < line->childCount(); ++index) {
         QAccessibleInterface* label = line->child(index);
-        QAccessibleTextInterface* text = label ? label->textInterface() : nullptr;
-        if (label->role() != QAccessible::StaticText || text == nullptr)
+        if (label->role() != QAccessible::StaticText || !label->relations().isEmpty())
             continue;
-        const QString shown = text->text(0, text->characterCount());
+        heard.after_pause += label->text(QAccessible::Name);
+        const QString shown = Shown(label);
         if (!shown.isEmpty() && !name.contains(shown))
             heard.braille += shown;
     }
+    if (heard.after_pause.isEmpty())
+        heard.after_pause = line->text(QAccessible::Description);
     return heard;
 }
 #endif
@@ -59,6 +82,7 @@ void Record(QAccessibleEvent* event) {
     if (event->type() == QAccessible::ValueChanged)
         Recorded.push_back({event->object(),
                             static_cast<QAccessibleValueChangeEvent*>(event)->value().toString(),
+                            {},
                             {}});
 #else
     if (event->type() == QAccessible::ObjectShow)
@@ -92,6 +116,7 @@ protected:
         EXPECT_EQ(Recorded[0].spoken, QString::fromUtf8(spoken));
 #ifndef Q_OS_WIN
         EXPECT_EQ(Recorded[0].braille, QString::fromUtf8(shown));
+        EXPECT_EQ(Recorded[0].after_pause, "");
 #endif
         EXPECT_EQ(Status(row), QString::fromUtf8(shown));
         Recorded.clear();

@@ -35,15 +35,16 @@ inline QString Toggle_Bits(const Tessaly& window, int grid) {
     return bits;
 }
 
-// What a screen reader speaks of a status line: on Linux a notification's
-// description (it has no name), on Windows a text's name.
+// What a screen reader speaks of a status line: on Linux the name of what
+// labels the notification, on Windows the text's own name.
 inline QString Spoken_Status(QWidget* line) {
     QAccessibleInterface* status = QAccessible::queryAccessibleInterface(line);
-#ifdef Q_OS_WIN
-    return status->text(QAccessible::Name);
-#else
-    return status->text(QAccessible::Description);
+#ifndef Q_OS_WIN
+    const auto labels = status->relations(QAccessible::Label);
+    if (!labels.isEmpty())
+        return labels.first().first->text(QAccessible::Name);
 #endif
+    return status->text(QAccessible::Name);
 }
 
 class Main_Window_Test : public testing::Test {
