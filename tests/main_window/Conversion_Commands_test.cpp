@@ -22,8 +22,9 @@ TEST_P(Command_Rows, ShowsTheExpectedStatus) {
     Convert(c.row, QString::fromUtf8(c.input));
     EXPECT_EQ(Field(c.row), QString::fromUtf8(c.field));
     EXPECT_EQ(Status(c.row), c.status ? QString::fromUtf8(c.status) : status_before);
-    if (c.row < Rows::Grid_Count)
+    if (c.row < Rows::Grid_Count) {
         EXPECT_EQ(Toggles(c.row), c.toggles ? QString::fromUtf8(c.toggles) : toggles_before);
+    }
     const QStringList log = Test_Environment::Log_Lines();
     if (c.failure == 0)
         EXPECT_TRUE(log.isEmpty());
