@@ -249,24 +249,33 @@ INSTANTIATE_TEST_SUITE_P(
                                Filled(350, 350, 850, 650, Base_Plus(4)), 3}),
     Test_Tables::Row_Name<Style_Case>);
 
-// Each quarter starts with a box over the whole quarter in the base colour.
-TEST_F(Form_Graphics_Test, style_6_shades_four_quarters_split_at_rounded_halves) {
-    const auto quarters = [](qint16 right, qint16 bottom, qint16 split_x, qint16 split_y) {
-        const std::vector<Drawn_Box> drawn = Paint(6, 1, 2, 0, 0, right, bottom);
-        EXPECT_EQ(drawn.size(), 14u); // Cls, three boxes per quarter, border
-        std::vector<Drawn_Box> firsts;
-        for (std::size_t index = 1; index + 1 < drawn.size(); index += 3)
-            firsts.push_back(drawn[index]);
-        const QColor base = Base_Plus(0);
-        return firsts == std::vector<Drawn_Box>{Filled(0, 0, split_x, split_y, base),
-                                                Filled(split_x, 0, right, split_y, base),
-                                                Filled(0, split_y, split_x, bottom, base),
-                                                Filled(split_x, split_y, right, bottom, base)};
-    };
-    // Half of 1001 is 500.5 and of 601 300.5: both round to the even 500 and 300.
-    EXPECT_TRUE(quarters(1001, 601, 500, 300));
-    // 1003 / 2 = 501.5 rounds up to the even 502.
-    EXPECT_TRUE(quarters(1003, 600, 502, 300));
+// Each quarter slides towards its own outer corner, so its last box sits
+// there: top-left (mode 5), top-right (6), bottom-left (7), bottom-right (8).
+TEST_F(Form_Graphics_Test, style_6_shades_each_quarter_towards_its_outer_corner) {
+    // Half of 1001 is 500.5 and of 601 300.5: both round to the even 500 and
+    // 300, and so do the far quarters' steps of 250.5 and 150.5.
+    const QColor c0 = Base_Plus(0), c1 = Base_Plus(1), c2 = Base_Plus(2);
+    EXPECT_EQ(
+        Paint(6, 1, 2, 0, 0, 1001, 601),
+        Framed({{Filled(0, 0, 500, 300, c0), Filled(0, 0, 250, 150, c1), Filled(0, 0, 0, 0, c2)},
+                {Filled(500, 0, 1001, 300, c0), Filled(750, 0, 1001, 150, c1),
+                 Filled(1000, 0, 1001, 0, c2)},
+                {Filled(0, 300, 500, 601, c0), Filled(0, 450, 250, 601, c1),
+                 Filled(0, 600, 0, 601, c2)},
+                {Filled(500, 300, 1001, 601, c0), Filled(750, 450, 1001, 601, c1),
+                 Filled(1000, 600, 1001, 601, c2)}}));
+    EXPECT_TRUE(Test_Environment::Messages().isEmpty());
+}
+
+TEST_F(Form_Graphics_Test, style_6_splits_at_the_rounded_half) {
+    // 1003 / 2 = 501.5 rounds up to the even 502: each quarter's first box.
+    const std::vector<Drawn_Box> drawn = Paint(6, 1, 2, 0, 0, 1003, 600);
+    ASSERT_EQ(drawn.size(), 14u); // Cls, three boxes per quarter, border
+    const QColor base = Base_Plus(0);
+    EXPECT_EQ(drawn[1], Filled(0, 0, 502, 300, base));
+    EXPECT_EQ(drawn[4], Filled(502, 0, 1003, 300, base));
+    EXPECT_EQ(drawn[7], Filled(0, 300, 502, 600, base));
+    EXPECT_EQ(drawn[10], Filled(502, 300, 1003, 600, base));
 }
 
 TEST_F(Form_Graphics_Test, style_6_failing_quarters_still_leave_the_others_and_the_border) {

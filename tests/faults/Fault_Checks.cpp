@@ -32,7 +32,7 @@ QStringList With_Their_Folders(const Fault_Scenario& scenario, const QStringList
 } // namespace
 
 void Expect_Tessaly_Works(const Probe_Report& report) {
-    ASSERT_TRUE(report.started);
+    ASSERT_TRUE(report.started) << Describe(report);
     EXPECT_TRUE(report.finished_in_time) << Describe(report);
     EXPECT_FALSE(report.crashed) << Describe(report);
     EXPECT_EQ(report.exit_code, 0) << Describe(report);

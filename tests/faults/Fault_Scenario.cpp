@@ -133,7 +133,8 @@ QString Setpriv() {
 // start its own for a program on an X display (through dbus-launch, where
 // dbus-x11 is installed) and leave the bus's address in the home folder: a
 // write of the platform's that no user's session ever sees. Each run gets a
-// bus of its own instead; without dbus-run-session nothing can start one.
+// bus of its own instead. Without dbus-run-session the run would prove less
+// than it claims, so a missing one fails the run instead of going unnoticed.
 QString Dbus_Run_Session() {
     return QStandardPaths::findExecutable(QStringLiteral("dbus-run-session"));
 }
@@ -301,14 +302,19 @@ QStringList Fault_Scenario::Command() const {
                                   .arg(screen_->width())
                                   .arg(screen_->height())} +
                   command;
-    if (!Dbus_Run_Session().isEmpty())
-        command = QStringList{Dbus_Run_Session(), QStringLiteral("--")} + command;
+    command = QStringList{Dbus_Run_Session(), QStringLiteral("--")} + command;
     if (Running_As_Root())
         command = QStringList{Setpriv()} + Drop_To_Probe_User() + command;
     return command;
 }
 
 Probe_Report Fault_Scenario::Run_Probe() {
+    if (Dbus_Run_Session().isEmpty()) {
+        Probe_Report report;
+        report.errors = "dbus-run-session not found: install Debian's dbus-daemon "
+                        "(scripts/packages.sh lists it)";
+        return report;
+    }
     const QString platform = Platform();
     if (Running_As_Root())
         Give_To_Probe_User(Root());

@@ -715,10 +715,9 @@ QString Monkey::Wait_For_Reset() {
     if (!window_.Timer_Delay_Reset().isActive())
         Timed([&] { QTest::mouseClick(window_.PB(Rows::Clear_All), Qt::LeftButton); });
     const int ticks = ticks_;
-    Timed([&] {
-        [[maybe_unused]] const bool fired = QTest::qWaitFor([&] { return ticks_ != ticks; }, 2000);
-    });
-    if (ticks_ == ticks)
+    bool fired = false;
+    Timed([&] { fired = QTest::qWaitFor([&] { return ticks_ != ticks; }, 2000); });
+    if (!fired)
         return QStringLiteral("the reset timer did not fire within two seconds");
     if (QString problem = Every_Row_At_Zero(0); !problem.isEmpty())
         return problem;
@@ -787,9 +786,11 @@ QString Monkey::Paste_And_Convert() {
 
 QString Monkey::Final_Enter_In_Every_Row() {
     index_ = -1;
+    // A reset still under way would clear the rows between these Enters.
     if (window_.Timer_Delay_Reset().isActive()) {
         const int ticks = ticks_;
-        [[maybe_unused]] const bool fired = QTest::qWaitFor([&] { return ticks_ != ticks; }, 2000);
+        if (!QTest::qWaitFor([&] { return ticks_ != ticks; }, 2000))
+            return QStringLiteral("the pending reset did not fire within two seconds");
     }
     QCoreApplication::processEvents();
     for (int row = 0; row < Rows::Count; ++row) {

@@ -1,0 +1,131 @@
+# What makes a build of Tessaly fast: a compiler cache shared by every
+# checkout on the machine, and Qt's headers parsed once per build instead of
+# once per object. Neither changes what is compiled; both can be turned off.
+
+# ccache, where installed (scripts/packages.sh installs it). Its cache lives
+# in the user's home (~/.cache/ccache), never in the checkout, so that a fresh
+# clone elsewhere on the same machine, CI's for one, reuses the objects of
+# the developer's own build. For that, paths under the checkout are hashed
+# relative to it (base_dir) and the build folder is left out of the hash
+# (hash_dir): an object's debug information then names the folder of the
+# build that first compiled it, which holds the same source. The precompiled
+# headers need the sloppiness: their timestamps and the defines around them
+# are checked by the compiler itself. Qt Test defines the test's source and
+# build folders for QFINDTESTDATA, which no test uses; left in the hash, they
+# would keep every test object from another checkout.
+option(TESSALY_CCACHE "Compile through ccache when it is installed" ON)
+#   tessaly_use_compiler_cache(ROOT): ROOT is the checkout's top folder.
+macro(tessaly_use_compiler_cache root)
+  if(TESSALY_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
+    find_program(TESSALY_CCACHE_PROGRAM ccache)
+    if(TESSALY_CCACHE_PROGRAM)
+      set(CMAKE_CXX_COMPILER_LAUNCHER
+        ${CMAKE_COMMAND} -E env
+        CCACHE_BASEDIR=${root}
+        CCACHE_NOHASHDIR=1
+        CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+        "CCACHE_IGNOREOPTIONS=-DQT_TESTCASE_BUILDDIR=* -DQT_TESTCASE_SOURCEDIR=*"
+        ${TESSALY_CCACHE_PROGRAM})
+    endif()
+  endif()
+endmacro()
+
+# The headers most objects include, Qt's above all. Angle brackets only: a
+# path in the generated header would differ from one checkout to the next,
+# and so would the compiled header ccache hashes.
+set(TESSALY_PRECOMPILED_HEADERS
+  <algorithm> <array> <cstdint> <functional> <memory> <optional> <string> <vector>
+  <QApplication> <QWidget> <QString> <QStringList> <QLabel> <QCheckBox> <QPushButton>
+  <QPlainTextEdit> <QMenu> <QMenuBar> <QFile> <QDir> <QTimer> <QScreen> <QPainter>
+  <QKeyEvent> <QAccessible> <QAccessibleWidget> <QRegularExpression> <QSettings>
+  <QPointer>)
+# Not <QTest>: Qt Test defines each test's folders (QT_TESTCASE_BUILDDIR),
+# and GCC refuses a compiled header made under another value of a define
+# that was set when it was made. So the compiled headers are made without
+# Qt Test's defines, which then stay out of them.
+set(TESSALY_PRECOMPILED_TEST_HEADERS <gtest/gtest.h>)
+
+option(TESSALY_PRECOMPILE_HEADERS "Precompile Qt's headers once for every target that uses them" ON)
+
+# One compiled header for every target that uses Qt's widgets, another, with
+# GoogleTest and Qt Test, for the test programs. GCC takes a compiled header
+# only from a compile with the same options, so these targets are made with
+# the flags every target gets; a target whose own flags break that would get
+# a warning (-Winvalid-pch) and compile without it.
+function(tessaly_add_precompiled_headers name)
+  cmake_parse_arguments(ARG "" "" "HEADERS;LIBRARIES" ${ARGN})
+  set(source ${CMAKE_CURRENT_BINARY_DIR}/${name}.cpp)
+  file(CONFIGURE OUTPUT ${source} CONTENT "// The compiled header's own object, empty.\n")
+  add_library(${name} STATIC ${source})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES})
+  set_target_properties(${name} PROPERTIES AUTOMOC OFF AUTORCC OFF AUTOUIC OFF)
+  target_precompile_headers(${name} PRIVATE ${ARG_HEADERS})
+endfunction()
+
+# Whether a target links `wanted`, directly or through what it links.
+function(tessaly_links_to out target wanted)
+  set(pending ${target})
+  set(seen)
+  while(pending)
+    list(POP_FRONT pending current)
+    if(current IN_LIST seen)
+      continue()
+    endif()
+    list(APPEND seen ${current})
+    if(current STREQUAL wanted)
+      set(${out} TRUE PARENT_SCOPE)
+      return()
+    endif()
+    if(TARGET ${current})
+      get_target_property(links ${current} INTERFACE_LINK_LIBRARIES)
+      get_target_property(own ${current} LINK_LIBRARIES)
+      foreach(link IN LISTS links own)
+        string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" link "${link}")
+        if(link AND NOT link MATCHES "-NOTFOUND$")
+          list(APPEND pending ${link})
+        endif()
+      endforeach()
+    endif()
+  endwhile()
+  set(${out} FALSE PARENT_SCOPE)
+endfunction()
+
+function(tessaly_targets_below out directory)
+  get_property(targets DIRECTORY ${directory} PROPERTY BUILDSYSTEM_TARGETS)
+  get_property(subdirectories DIRECTORY ${directory} PROPERTY SUBDIRECTORIES)
+  foreach(subdirectory IN LISTS subdirectories)
+    tessaly_targets_below(below ${subdirectory})
+    list(APPEND targets ${below})
+  endforeach()
+  set(${out} ${targets} PARENT_SCOPE)
+endfunction()
+
+# Called once every target exists (deferred to the end of the configuration),
+# so that a new library or test program gets its header without a line of
+# its own. Targets without Qt's widgets, the Qt-free engine above all, get none.
+function(tessaly_share_precompiled_headers)
+  tessaly_targets_below(targets ${CMAKE_SOURCE_DIR})
+  foreach(target IN LISTS targets)
+    get_target_property(type ${target} TYPE)
+    if(NOT type MATCHES "^(STATIC_LIBRARY|SHARED_LIBRARY|MODULE_LIBRARY|OBJECT_LIBRARY|EXECUTABLE)$"
+       OR target MATCHES "^tessaly_(qt|test)_pch$")
+      continue()
+    endif()
+    tessaly_links_to(uses_widgets ${target} Qt6::Widgets)
+    if(NOT uses_widgets)
+      continue()
+    endif()
+    # Most targets have nothing for moc, and loading the compiled header
+    # (some 200 MB with debug information, a second and more) into their
+    # empty moc file would cost more than the few that have save.
+    get_target_property(binary_dir ${target} BINARY_DIR)
+    set_source_files_properties(${binary_dir}/${target}_autogen/mocs_compilation.cpp
+      TARGET_DIRECTORY ${target} PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
+    tessaly_links_to(is_test ${target} GTest::gtest)
+    if(is_test AND TARGET tessaly_test_pch)
+      target_precompile_headers(${target} REUSE_FROM tessaly_test_pch)
+    else()
+      target_precompile_headers(${target} REUSE_FROM tessaly_qt_pch)
+    endif()
+  endforeach()
+endfunction()
