@@ -30,7 +30,7 @@ void Status_Line::Show_Text(const QString& text) {
 
 void Status_Line::Announce_Since(int texts_shown) {
     if (texts_shown_ != texts_shown)
-        Announce(this);
+        ::Announce(this); // the accessibility library's, for this line
 }
 
 QSize Status_Line::sizeHint() const {
