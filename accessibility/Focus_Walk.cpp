@@ -11,9 +11,23 @@ int Depth = 0;
 QAccessible::UpdateHandler Handler_Before = nullptr;
 const QObject* Unannounced_Field = nullptr;
 
+// What a field sends because the focus passed through it: the focus, and
+// the selection and caret of the text selected on entry and cleared on exit.
+bool Is_Focus_Passing(const QAccessibleEvent* event) {
+    switch (event->type()) {
+    case QAccessible::Focus:
+    case QAccessible::TextSelectionChanged:
+    case QAccessible::TextCaretMoved:
+        return qobject_cast<QLineEdit*>(event->object()) != nullptr;
+    default:
+        return false;
+    }
+}
+
 void Hold_Back_Field_Focus(QAccessibleEvent* event) {
-    if (event->type() == QAccessible::Focus && qobject_cast<QLineEdit*>(event->object())) {
-        Unannounced_Field = event->object();
+    if (Is_Focus_Passing(event)) {
+        if (event->type() == QAccessible::Focus)
+            Unannounced_Field = event->object();
         return;
     }
     if (Handler_Before != nullptr) {

@@ -13,6 +13,7 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 #include <qpa/qwindowsysteminterface.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -68,11 +69,15 @@ Announcement Heard_On_Linux(QAccessibleInterface* line) {
 #endif
 
 std::vector<Announcement> Recorded;
-std::vector<const QObject*> Focus_Moves; // to fields
+// A field's focus, selection and caret events, as (field, event type).
+std::vector<std::pair<const QObject*, QAccessible::Event>> Field_Events;
 
 void Record(QAccessibleEvent* event) {
-    if (event->type() == QAccessible::Focus && qobject_cast<QLineEdit*>(event->object()))
-        Focus_Moves.push_back(event->object());
+    const auto type = event->type();
+    if ((type == QAccessible::Focus || type == QAccessible::TextSelectionChanged ||
+         type == QAccessible::TextCaretMoved) &&
+        qobject_cast<QLineEdit*>(event->object()))
+        Field_Events.emplace_back(event->object(), type);
     if (!qobject_cast<Status_Line*>(event->object()))
         return;
 #ifdef Q_OS_WIN
@@ -101,7 +106,7 @@ protected:
         Set_Screen_Reader_Listening(true);
         Main_Window_Test::SetUp();
         Recorded.clear();
-        Focus_Moves.clear();
+        Field_Events.clear();
     }
     void TearDown() override {
         Main_Window_Test::TearDown();
@@ -242,18 +247,21 @@ TEST_F(Screen_Reader_Test, AFailedConversionAnnouncesNothing) {
     EXPECT_EQ(Test_Environment::Log_Lines().size(), 2);
 }
 
-// The reset walks the focus through every field; a screen reader hears of
-// the first field only, and then of its result, once.
+// The reset walks the focus through every field, selecting each one's text
+// on the way; a screen reader hears of the first field only, and then of its
+// result, once.
 TEST_F(Screen_Reader_Test, ClearAllAnnouncesTheFirstRowWhereTheFocusEnds) {
     Convert(3, "-5");
+    window->PB(Rows::Clear_All)->setFocus(); // row 3's field clears its selection
     Recorded.clear();
-    Focus_Moves.clear();
+    Field_Events.clear();
     QTest::mouseClick(window->PB(Rows::Clear_All), Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([] { return !Recorded.empty(); }, 2000));
     QTest::qWait(200); // nothing more follows
     EXPECT_EQ(QApplication::focusWidget(), window->NumIn(0));
-    ASSERT_EQ(Focus_Moves.size(), 1u);
-    EXPECT_EQ(Focus_Moves[0], window->NumIn(0));
+    ASSERT_EQ(Field_Events.size(), 1u);
+    EXPECT_EQ(Field_Events[0].first, window->NumIn(0));
+    EXPECT_EQ(Field_Events[0].second, QAccessible::Focus);
     Expect_Heard(0, "0 = 0 0 0 0, 0 0 0 0", "0 = 00000000");
 }
 
