@@ -157,8 +157,9 @@ class Monkey {
 public:
     // An event that works longer than this is taken for a hang. Its work is
     // the thread's CPU time, so that waiting for a core of a loaded machine
-    // does not count; an event that stays blocked longer than the second
-    // bound is a hang whatever the load. A field holds a pasted megabyte
+    // does not count; an event that stays blocked (neither running nor, on
+    // Linux, waiting for a core) longer than the second bound is a hang
+    // whatever the load. A field holds a pasted megabyte
     // whole, and Qt lays out and draws it in one line: a megabyte of mixed
     // scripts, emoji and direction marks takes it up to 1.7 s here (plain
     // digits 0.3 s). AddressSanitizer's allocator slows Qt's text layout of a
@@ -193,6 +194,10 @@ public:
     }
     QString Slowest_Event() const {
         return slowest_event_;
+    }
+    // The longest any event was blocked.
+    qint64 Most_Blocked_Milliseconds() const {
+        return most_blocked_;
     }
 
 private:
@@ -253,8 +258,10 @@ private:
     int ticks_ = 0;
     qint64 event_ms_ = 0; // CPU time
     qint64 event_wall_ms_ = 0;
+    double event_blocked_ms_ = 0;
     qint64 slowest_ = 0;
     qint64 slowest_wall_ = 0;
+    qint64 most_blocked_ = 0;
     QString slowest_event_;
     bool posted_clear_all_ = false;
 };

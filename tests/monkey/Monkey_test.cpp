@@ -51,6 +51,8 @@ TEST_P(Monkey_Test, RandomEventsNeverCrashHangOrLeaveARowInconsistent) {
     std::cout << "monkey: slowest event " << monkey.Slowest_Milliseconds() << " ms of CPU time, "
               << monkey.Slowest_Wall_Milliseconds() << " ms in all ("
               << monkey.Slowest_Event().toStdString() << ")\n"
+              << "monkey: the longest any event was blocked " << monkey.Most_Blocked_Milliseconds()
+              << " ms\n"
               << "monkey: log lines " << monkey.Log_Tally().toStdString() << std::endl;
     EXPECT_TRUE(problem.isEmpty()) << problem.toStdString() << "\n"
                                    << replay << "\nlast events:\n"
