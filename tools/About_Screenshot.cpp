@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Renders the About window as the Help menu shows it into a PNG.
+// Renders the About window as the Help menu shows it into a PNG, half a
+// second after it is shown; then stays on screen SECONDS more (none unless
+// given), for a photograph of the whole screen.
 #include "About.h"
 #include "Application_Setup.h"
 #include "Test_World.h"
@@ -7,13 +9,15 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv) {
     const Test_World world; // a logged failure stays out of the build folder
     world.Enter();
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+    const int stay_seconds = argc == 3 ? std::atoi(argv[2]) : 0;
+    if (argc < 2 || argc > 3 || stay_seconds < 0) {
+        std::fprintf(stderr, "usage: %s OUTPUT.png [SECONDS]\n", argv[0]);
         return 2;
     }
     world.Point_Log_Here();
@@ -28,7 +32,7 @@ int main(int argc, char** argv) {
     int result = 1;
     QTimer::singleShot(500, [&] {
         result = about.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
-        application.quit();
+        QTimer::singleShot(stay_seconds * 1000, &application, &QApplication::quit);
     });
     application.exec();
     return result;
