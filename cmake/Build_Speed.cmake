@@ -13,7 +13,11 @@
 # headers need the sloppiness: their timestamps and the defines around them
 # are checked by the compiler itself. Qt Test defines the test's source and
 # build folders for QFINDTESTDATA, which no test uses; left in the hash, they
-# would keep every test object from another checkout.
+# would keep every test object from another checkout. Depend mode takes the
+# headers an object read from the compiler's own dependency file (Ninja asks
+# for one anyway) instead of running the preprocessor over every object the
+# cache misses; hits still need the same source and headers, which another
+# checkout has.
 option(TESSALY_CCACHE "Compile through ccache when it is installed" ON)
 #   tessaly_use_compiler_cache(ROOT): ROOT is the checkout's top folder.
 macro(tessaly_use_compiler_cache root)
@@ -24,6 +28,7 @@ macro(tessaly_use_compiler_cache root)
         ${CMAKE_COMMAND} -E env
         CCACHE_BASEDIR=${root}
         CCACHE_NOHASHDIR=1
+        CCACHE_DEPEND=1
         CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
         "CCACHE_IGNOREOPTIONS=-DQT_TESTCASE_BUILDDIR=* -DQT_TESTCASE_SOURCEDIR=*"
         ${TESSALY_CCACHE_PROGRAM})
