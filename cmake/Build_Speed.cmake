@@ -167,7 +167,7 @@ function(tessaly_lighten_test_code)
   endforeach()
 endfunction()
 
-# A test program's files a few at a time in one object (CMake's unity
-# build): small batches, so that a one-line change recompiles few files.
+# A test program's files a few at a time in one object (tessaly_add_test):
+# small batches, so that a one-line change recompiles few files.
 option(TESSALY_UNITY_TESTS "Compile each test program's files a few at a time in one object" ON)
 set(TESSALY_UNITY_BATCH 4 CACHE STRING "How many files of a test program one object takes")
