@@ -1,6 +1,7 @@
 # What makes a build of Tessaly fast: a compiler cache shared by every
-# checkout on the machine, and Qt's headers parsed once per build instead of
-# once per object. Neither changes what is compiled; both can be turned off.
+# checkout on the machine, Qt's headers parsed once per build instead of
+# once per object, and the tests' own code optimised less in the optimised
+# build. The first two change nothing that is compiled and can be turned off.
 
 # ccache, where installed (scripts/packages.sh installs it). Its cache lives
 # in the user's home (~/.cache/ccache), never in the checkout, so that a fresh
@@ -12,7 +13,11 @@
 # headers need the sloppiness: their timestamps and the defines around them
 # are checked by the compiler itself. Qt Test defines the test's source and
 # build folders for QFINDTESTDATA, which no test uses; left in the hash, they
-# would keep every test object from another checkout.
+# would keep every test object from another checkout. Depend mode takes the
+# headers an object read from the compiler's own dependency file (Ninja asks
+# for one anyway) instead of running the preprocessor over every object the
+# cache misses; hits still need the same source and headers, which another
+# checkout has.
 option(TESSALY_CCACHE "Compile through ccache when it is installed" ON)
 #   tessaly_use_compiler_cache(ROOT): ROOT is the checkout's top folder.
 macro(tessaly_use_compiler_cache root)
@@ -23,6 +28,7 @@ macro(tessaly_use_compiler_cache root)
         ${CMAKE_COMMAND} -E env
         CCACHE_BASEDIR=${root}
         CCACHE_NOHASHDIR=1
+        CCACHE_DEPEND=1
         CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
         "CCACHE_IGNOREOPTIONS=-DQT_TESTCASE_BUILDDIR=* -DQT_TESTCASE_SOURCEDIR=*"
         ${TESSALY_CCACHE_PROGRAM})
@@ -134,3 +140,34 @@ function(tessaly_share_precompiled_headers)
     endif()
   endforeach()
 endfunction()
+
+# The tests' own code is most of what the optimised build compiles, and -O2
+# with full debug information spends most of that time on code that runs
+# once: -Og with line tables only (-g1) compiles it in a third of the time.
+# What the tests exercise, the product's libraries, keeps -O2 -g. So do the
+# hardening flags: -Og defines __OPTIMIZE__, so the checked functions of
+# _FORTIFY_SOURCE are still in, which tests/support/Hardening_test.cpp
+# checks. A compiled header is only taken by a compile with the options it
+# was made with, so these are exactly the targets that take the tests'
+# compiled header: every target that links GoogleTest, the header's own.
+# The sanitized build (Debug) keeps -O0 -g for the debugger.
+set(TESSALY_TEST_CODE_OPTIONS "$<$<CONFIG:RelWithDebInfo>:-Og;-g1>")
+
+function(tessaly_lighten_test_code)
+  tessaly_targets_below(targets ${CMAKE_SOURCE_DIR})
+  foreach(target IN LISTS targets)
+    get_target_property(type ${target} TYPE)
+    if(NOT type MATCHES "^(STATIC_LIBRARY|SHARED_LIBRARY|MODULE_LIBRARY|OBJECT_LIBRARY|EXECUTABLE)$")
+      continue()
+    endif()
+    tessaly_links_to(is_test ${target} GTest::gtest)
+    if(is_test)
+      target_compile_options(${target} PRIVATE ${TESSALY_TEST_CODE_OPTIONS})
+    endif()
+  endforeach()
+endfunction()
+
+# A test program's files a few at a time in one object (tessaly_add_test):
+# small batches, so that a one-line change recompiles few files.
+option(TESSALY_UNITY_TESTS "Compile each test program's files a few at a time in one object" ON)
+set(TESSALY_UNITY_BATCH 4 CACHE STRING "How many files of a test program one object takes")

@@ -10,7 +10,7 @@ using Registry::Value_Type;
 
 namespace {
 
-const QString Read_Failed = QStringLiteral("Error getting Sub_Key value.");
+const QString Value_Read_Failed = QStringLiteral("Error getting Sub_Key value.");
 const QString Close_Failed = QStringLiteral("Error closing key.");
 
 class Version_Record_Failures : public Record_Test<Memory_World> {
@@ -37,7 +37,7 @@ TEST_F(Version_Record_Failures, Failed_Read_Shows_Its_Message_And_Rebuilds) {
     memory.Put_Text(Record_Key, "Foreign", "dropped");
     store.failing_queries = {2}; // the read after the size probe
     EXPECT_EQ(Check(), "updated");
-    EXPECT_EQ(Test_Environment::Messages(), QStringList{Read_Failed});
+    EXPECT_EQ(Test_Environment::Messages(), QStringList{Value_Read_Failed});
     EXPECT_FALSE(memory.Find(Record_Key, "Foreign"));
     Expect_Full_Record();
 }
@@ -47,7 +47,7 @@ TEST_F(Version_Record_Failures, Failed_Size_Probe_Is_Not_Examined) {
     store.failing_queries = {1};
     // The probe learns no size, so the read into an empty buffer fails too.
     EXPECT_EQ(Check(), "updated");
-    EXPECT_EQ(Test_Environment::Messages(), QStringList{Read_Failed});
+    EXPECT_EQ(Test_Environment::Messages(), QStringList{Value_Read_Failed});
 }
 
 TEST_F(Version_Record_Failures, Failed_Close_Shows_Its_Message_And_Keeps_The_Value_Read) {
@@ -112,7 +112,7 @@ TEST_F(Version_Record_Failures, Get_Key_Value_Of_An_Absent_Key_Is_Missing_Withou
 TEST_F(Version_Record_Failures, Get_Key_Value_Of_An_Absent_Value_Is_Empty_With_One_Message) {
     memory.Put_Text(Record_Key, "Title", "Tessaly");
     EXPECT_EQ(Registry::Get_Key_Value(store, Record_Key, "Version"), "");
-    EXPECT_EQ(Test_Environment::Messages(), QStringList{Read_Failed});
+    EXPECT_EQ(Test_Environment::Messages(), QStringList{Value_Read_Failed});
 }
 
 TEST_F(Version_Record_Failures, Get_Key_Value_Strips_Only_The_Terminator) {
