@@ -7,6 +7,10 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-
                 fonts-liberation fonts-comic-neue ccache)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format qt6-base-private-dev
                xvfb xauth x11-apps imagemagick dbus-daemon)
+# clang-14 builds the sanitized tests and the fuzz targets, with its libFuzzer
+# and sanitizer runtimes; llvm-14's symbolizer names the lines in a report.
+CLANG_PACKAGES=(clang-14 libclang-rt-14-dev llvm-14)
+CLANG_SYMBOLIZER=/usr/lib/llvm-14/bin/llvm-symbolizer
 
 ensure_packages() {
     local missing=()

@@ -149,6 +149,15 @@ private:
     QMap<QString, int> tally_;
 };
 
+// GCC tells of AddressSanitizer by a macro, clang by a feature test.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool Under_Address_Sanitizer = true;
+#elif defined(__has_feature)
+inline constexpr bool Under_Address_Sanitizer = __has_feature(address_sanitizer);
+#else
+inline constexpr bool Under_Address_Sanitizer = false;
+#endif
+
 // Drives a shown main window with random user events from one seed: typing
 // (control codes, Enter, Escape included), clicks on fields, toggles and
 // buttons, "Clear All" with input queued behind its reset, and pastes of up
@@ -164,11 +173,7 @@ public:
     // scripts, emoji and direction marks takes it up to 1.7 s here (plain
     // digits 0.3 s). AddressSanitizer's allocator slows Qt's text layout of a
     // long pasted line several times over.
-#if defined(__SANITIZE_ADDRESS__)
-    static constexpr qint64 Slowdown = 5;
-#else
-    static constexpr qint64 Slowdown = 1;
-#endif
+    static constexpr qint64 Slowdown = Under_Address_Sanitizer ? 5 : 1;
     static constexpr qint64 Hang_Milliseconds = 3000 * Slowdown;
     static constexpr qint64 Blocked_Milliseconds = 6000 * Slowdown;
 
