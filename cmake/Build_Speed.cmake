@@ -129,6 +129,23 @@ function(tessaly_compiled_targets out)
   set(${out} ${compiled} PARENT_SCOPE)
 endfunction()
 
+# Whether one of a target's headers declares a class for moc.
+function(tessaly_has_classes_for_moc out target)
+  get_target_property(sources ${target} SOURCES)
+  get_target_property(source_dir ${target} SOURCE_DIR)
+  foreach(source IN LISTS sources)
+    if(source MATCHES "\\.h$")
+      cmake_path(ABSOLUTE_PATH source BASE_DIRECTORY ${source_dir})
+      file(STRINGS ${source} declarations REGEX "Q_OBJECT")
+      if(declarations)
+        set(${out} TRUE PARENT_SCOPE)
+        return()
+      endif()
+    endif()
+  endforeach()
+  set(${out} FALSE PARENT_SCOPE)
+endfunction()
+
 # Called once every target exists (deferred to the end of the configuration),
 # so that a new library or test program gets its header without a line of
 # its own. Targets without Qt's widgets, the Qt-free engine above all, get none.
@@ -144,10 +161,14 @@ function(tessaly_share_precompiled_headers)
     endif()
     # Most targets have nothing for moc, and loading the compiled header
     # (some 200 MB with debug information, a second and more) into their
-    # empty moc file would cost more than the few that have save.
-    get_target_property(binary_dir ${target} BINARY_DIR)
-    set_source_files_properties(${binary_dir}/${target}_autogen/mocs_compilation.cpp
-      TARGET_DIRECTORY ${target} PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
+    # empty moc file would cost more than it saves. The windows' libraries
+    # have classes for moc, whose code includes Qt's headers.
+    tessaly_has_classes_for_moc(has_classes ${target})
+    if(NOT has_classes)
+      get_target_property(binary_dir ${target} BINARY_DIR)
+      set_source_files_properties(${binary_dir}/${target}_autogen/mocs_compilation.cpp
+        TARGET_DIRECTORY ${target} PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
+    endif()
     tessaly_links_to(is_test ${target} GTest::gtest)
     if(is_test AND TARGET tessaly_test_pch)
       target_precompile_headers(${target} REUSE_FROM tessaly_test_pch)
@@ -179,7 +200,62 @@ function(tessaly_lighten_test_code)
   endforeach()
 endfunction()
 
-# A test program's files a few at a time in one object (tessaly_add_test):
-# small batches, so that a one-line change recompiles few files.
-option(TESSALY_UNITY_TESTS "Compile each test program's files a few at a time in one object" ON)
-set(TESSALY_UNITY_BATCH 4 CACHE STRING "How many files of a test program one object takes")
+# Several files of a target compiled as one object. Each object pays again
+# for loading the compiled header (a second and more of a small file's two)
+# and for the GoogleTest and Qt templates it instantiates; the sanitized
+# build instruments each copy. So a library's files, all of them, and a test
+# program's, four at a time (a one-line change then recompiles few), are
+# batched. The files of one batch share an anonymous namespace, and their
+# helpers need names of their own. Not CMake's UNITY_BUILD: its generated
+# files include the sources by their absolute paths, which differ from one
+# checkout to the next, and so another checkout would miss the compiler
+# cache for every batch. These include them by name, found in the folder of
+# the target's CMakeLists.txt.
+option(TESSALY_BATCH_SOURCES "Compile several files of a target as one object" ON)
+set(TESSALY_TEST_BATCH 4 CACHE STRING "How many files of a test program one object takes")
+
+#   tessaly_batch_sources(OUT NAME SIZE SOURCE...): OUT is what to compile
+#   instead of the sources: their .cpp files SIZE to a generated file (0: all
+#   in one), named after NAME, and the rest as they are.
+function(tessaly_batch_sources out name size)
+  set(sources)
+  set(batchable)
+  foreach(source IN LISTS ARGN)
+    if(TESSALY_BATCH_SOURCES AND source MATCHES "^[^$/]+\\.cpp$")
+      list(APPEND batchable ${source})
+    else()
+      list(APPEND sources ${source})
+    endif()
+  endforeach()
+  list(LENGTH batchable count)
+  if(size EQUAL 0)
+    set(size ${count})
+  endif()
+  set(first 0)
+  while(first LESS count)
+    list(SUBLIST batchable ${first} ${size} batch)
+    math(EXPR batch_number "${first} / ${size}")
+    math(EXPR first "${first} + ${size}")
+    list(LENGTH batch length)
+    if(length EQUAL 1)
+      list(APPEND sources ${batch})
+      continue()
+    endif()
+    list(TRANSFORM batch REPLACE "(.+)" "#include \"\\1\"")
+    list(JOIN batch "\n" includes)
+    set(batch_source ${CMAKE_CURRENT_BINARY_DIR}/${name}_batch_${batch_number}.cpp)
+    file(CONFIGURE OUTPUT ${batch_source}
+      CONTENT "// Generated: files of ${name} compiled as one object.\n${includes}\n")
+    list(APPEND sources ${batch_source})
+  endwhile()
+  set(${out} ${sources} PARENT_SCOPE)
+endfunction()
+
+#   tessaly_add_library(NAME SOURCE...): a static library whose files compile
+#   as one object. List its headers too: moc finds a class's header through
+#   the target's sources.
+function(tessaly_add_library name)
+  tessaly_batch_sources(sources ${name} 0 ${ARGN})
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+endfunction()

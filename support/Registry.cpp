@@ -71,7 +71,10 @@ std::string Check_Version_Record() {
 
 std::string Check_Version_Record(Store& root) {
     Version_Slot() = App_Identity::Version_Text();
-    Key_Slot() = std::string("Software\\Harrowmere\\") + App_Identity::Title;
+    // Appended, not added: GCC 12 at -O2 warns of a bound the sum's move
+    // cannot break (-Warray-bounds) once it sees the title's length.
+    Key_Slot() = "Software\\Harrowmere\\";
+    Key_Slot() += App_Identity::Title;
     const std::string stored = Get_Key_Value(root, Key_Slot(), "Version");
     if (stored == "Missing") {
         Write_Version_Record(root, Key_Slot());

@@ -187,23 +187,13 @@ public:
     QString Final_Enter_In_Every_Row();
 
     QString Recent_Events() const;
-    QString Log_Tally() const {
-        return log_.Tally();
-    }
+    QString Log_Tally() const { return log_.Tally(); }
     // The event with the most CPU time, and its wall-clock time.
-    qint64 Slowest_Milliseconds() const {
-        return slowest_;
-    }
-    qint64 Slowest_Wall_Milliseconds() const {
-        return slowest_wall_;
-    }
-    QString Slowest_Event() const {
-        return slowest_event_;
-    }
+    qint64 Slowest_Milliseconds() const { return slowest_; }
+    qint64 Slowest_Wall_Milliseconds() const { return slowest_wall_; }
+    QString Slowest_Event() const { return slowest_event_; }
     // The longest any event was blocked.
-    qint64 Most_Blocked_Milliseconds() const {
-        return most_blocked_;
-    }
+    qint64 Most_Blocked_Milliseconds() const { return most_blocked_; }
 
 private:
     enum class Kind {
