@@ -1,7 +1,8 @@
 # What makes a build of Tessaly fast: a compiler cache shared by every
 # checkout on the machine, Qt's headers parsed once per build instead of
-# once per object, and the tests' own code optimised less in the optimised
-# build. The first two change nothing that is compiled and can be turned off.
+# once per object, several files to an object, and the tests' own code
+# optimised less in the optimised build. The first three leave what the
+# program does as it is, and can be turned off.
 
 # ccache, where installed (scripts/packages.sh installs it). Its cache lives
 # in the user's home (~/.cache/ccache), never in the checkout, so that a fresh
