@@ -18,7 +18,9 @@
 # headers an object read from the compiler's own dependency file (Ninja asks
 # for one anyway) instead of running the preprocessor over every object the
 # cache misses; hits still need the same source and headers, which another
-# checkout has.
+# checkout has. A compiled header is hashed by the checksum written beside it
+# (Compiled_Header_Sum.sh), once, not read again for every object.
+set(TESSALY_BUILD_SPEED_DIR ${CMAKE_CURRENT_LIST_DIR})
 option(TESSALY_CCACHE "Compile through ccache when it is installed" ON)
 #   tessaly_use_compiler_cache(ROOT): ROOT is the checkout's top folder.
 macro(tessaly_use_compiler_cache root)
@@ -31,8 +33,12 @@ macro(tessaly_use_compiler_cache root)
         CCACHE_NOHASHDIR=1
         CCACHE_DEPEND=1
         CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+        CCACHE_PCH_EXTSUM=1
         "CCACHE_IGNOREOPTIONS=-DQT_TESTCASE_BUILDDIR=* -DQT_TESTCASE_SOURCEDIR=*"
         ${TESSALY_CCACHE_PROGRAM})
+      # The compiled headers' own compiles also write their checksums.
+      set(TESSALY_COMPILED_HEADER_LAUNCHER
+        ${TESSALY_BUILD_SPEED_DIR}/Compiled_Header_Sum.sh ${root} ${CMAKE_CXX_COMPILER_LAUNCHER})
     endif()
   endif()
 endmacro()
@@ -72,6 +78,9 @@ function(tessaly_add_precompiled_headers name)
   # into, new.
   target_compile_options(${name} PRIVATE
     "$<$<CXX_COMPILER_ID:Clang>:SHELL:-Xclang -fno-pch-timestamp>")
+  if(TESSALY_COMPILED_HEADER_LAUNCHER)
+    set_target_properties(${name} PROPERTIES CXX_COMPILER_LAUNCHER "${TESSALY_COMPILED_HEADER_LAUNCHER}")
+  endif()
 endfunction()
 
 # A target and everything it links, directly or through what it links.
@@ -212,7 +221,13 @@ endfunction()
 # checkout to the next, and so another checkout would miss the compiler
 # cache for every batch. These include them by name, found in the folder of
 # the target's CMakeLists.txt.
-option(TESSALY_BATCH_SOURCES "Compile several files of a target as one object" ON)
+# Not on Windows: the macros of <windows.h>, min and max among them, would
+# reach the files after the one that includes it.
+if(WIN32)
+  option(TESSALY_BATCH_SOURCES "Compile several files of a target as one object" OFF)
+else()
+  option(TESSALY_BATCH_SOURCES "Compile several files of a target as one object" ON)
+endif()
 set(TESSALY_TEST_BATCH 4 CACHE STRING "How many files of a test program one object takes")
 
 #   tessaly_batch_sources(OUT NAME SIZE SOURCE...): OUT is what to compile
