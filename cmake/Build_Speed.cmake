@@ -38,7 +38,7 @@ macro(tessaly_use_compiler_cache root)
         ${TESSALY_CCACHE_PROGRAM})
       # The compiled headers' own compiles also write their checksums.
       set(TESSALY_COMPILED_HEADER_LAUNCHER
-        ${TESSALY_BUILD_SPEED_DIR}/Compiled_Header_Sum.sh ${root} ${CMAKE_CXX_COMPILER_LAUNCHER})
+        ${TESSALY_BUILD_SPEED_DIR}/Compiled_Header_Sum.sh ${CMAKE_CXX_COMPILER_LAUNCHER})
     endif()
   endif()
 endmacro()

@@ -1,12 +1,8 @@
 #!/bin/sh
-# Compiled_Header_Sum.sh ROOT COMMAND...: runs COMMAND, which compiles a
+# Compiled_Header_Sum.sh COMMAND...: runs COMMAND, which compiles a
 # precompiled header through ccache, then writes the header's checksum beside
 # it (HEADER.sum). ccache, told to (pch_external_checksum), hashes that file
-# instead of the header, some 200 MB, for every object that includes it. The
-# checkout's folder ROOT is taken out of the header first: clang writes it
-# in, and another checkout's objects would then miss the cache.
-root=$1
-shift
+# instead of the header, some 200 MB, for every object that includes it.
 "$@" || exit
 output=
 previous=
@@ -15,8 +11,5 @@ for argument; do
     previous=$argument
 done
 case $output in
-*.gch | *.pch) ;;
-*) exit 0 ;;
+*.gch | *.pch) sha256sum <"$output" >"$output.sum.new" && mv "$output.sum.new" "$output.sum" ;;
 esac
-ROOT=$root perl -pe 's/\Q$ENV{ROOT}\E//g' "$output" | sha256sum >"$output.sum.new" &&
-    mv "$output.sum.new" "$output.sum"
