@@ -73,9 +73,9 @@ function(tessaly_add_precompiled_headers name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES})
   set_target_properties(${name} PROPERTIES AUTOMOC OFF AUTORCC OFF AUTOUIC OFF)
   target_precompile_headers(${name} PRIVATE ${ARG_HEADERS})
-  # Clang writes the headers' times into the compiled header; a fresh clone's
-  # checkout times would then make it, and every object ccache hashes it
-  # into, new.
+  # Clang writes the times of the headers into the compiled header and
+  # refuses it when they differ, as they do for one that ccache fetched from
+  # another build.
   target_compile_options(${name} PRIVATE
     "$<$<CXX_COMPILER_ID:Clang>:SHELL:-Xclang -fno-pch-timestamp>")
   if(TESSALY_COMPILED_HEADER_LAUNCHER)
