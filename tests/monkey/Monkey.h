@@ -4,6 +4,8 @@
 // once is held against.
 #pragma once
 
+#include "Address_Sanitizer.h"
+
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -148,15 +150,6 @@ public:
 private:
     QMap<QString, int> tally_;
 };
-
-// GCC tells of AddressSanitizer by a macro, clang by a feature test.
-#if defined(__SANITIZE_ADDRESS__)
-inline constexpr bool Under_Address_Sanitizer = true;
-#elif defined(__has_feature)
-inline constexpr bool Under_Address_Sanitizer = __has_feature(address_sanitizer);
-#else
-inline constexpr bool Under_Address_Sanitizer = false;
-#endif
 
 // Drives a shown main window with random user events from one seed: typing
 // (control codes, Enter, Escape included), clicks on fields, toggles and
