@@ -197,7 +197,7 @@ endfunction()
 # checks. A compiled header is only taken by a compile with the options it
 # was made with, so these are exactly the targets that take the tests'
 # compiled header: every target that links GoogleTest, the header's own.
-# The sanitized build (Debug) keeps -O0 -g for the debugger.
+# The sanitized build (Debug) is built with -O1 -g, as the sanitizers advise.
 set(TESSALY_TEST_CODE_OPTIONS "$<$<CONFIG:RelWithDebInfo>:-Og;-g1>")
 
 function(tessaly_lighten_test_code)

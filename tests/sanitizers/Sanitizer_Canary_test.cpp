@@ -12,7 +12,9 @@ namespace {
 
 TEST(Sanitizer_Canary, Heap_Buffer_Overflow) {
     volatile std::size_t size = 4;
-    char* bytes = new char[size];
+    // Kept in a volatile pointer: an optimiser may drop an allocation that
+    // nothing else sees, and the overflow with it.
+    char* volatile bytes = new char[size];
     std::memset(bytes, 0, size + 1);
     delete[] bytes;
     SUCCEED();
