@@ -212,7 +212,8 @@ endfunction()
 # checks. A compiled header is only taken by a compile with the options it
 # was made with, so these are exactly the targets that take the tests'
 # compiled header: every target that links GoogleTest, the header's own.
-# The sanitized build (Debug) is built with -O1 -g, as the sanitizers advise.
+# The sanitized build (Debug) keeps -O0 -g: -O1 took 18 % off its tests' CPU
+# time but three quarters more CPU time to build, which a fresh clone pays.
 set(TESSALY_TEST_CODE_OPTIONS "$<$<CONFIG:RelWithDebInfo>:-Og;-g1>")
 
 function(tessaly_lighten_test_code)
