@@ -34,8 +34,11 @@ macro(tessaly_use_compiler_cache root)
         CCACHE_DEPEND=1
         CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
         CCACHE_PCH_EXTSUM=1
-        "CCACHE_IGNOREOPTIONS=-DQT_TESTCASE_BUILDDIR=* -DQT_TESTCASE_SOURCEDIR=*"
-        ${TESSALY_CCACHE_PROGRAM})
+        "CCACHE_IGNOREOPTIONS=-DQT_TESTCASE_BUILDDIR=* -DQT_TESTCASE_SOURCEDIR=*")
+      if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        list(APPEND CMAKE_CXX_COMPILER_LAUNCHER ${TESSALY_BUILD_SPEED_DIR}/Relative_Paths.sh)
+      endif()
+      list(APPEND CMAKE_CXX_COMPILER_LAUNCHER ${TESSALY_CCACHE_PROGRAM})
       # The compiled headers' own compiles also write their checksums.
       set(TESSALY_COMPILED_HEADER_LAUNCHER
         ${TESSALY_BUILD_SPEED_DIR}/Compiled_Header_Sum.sh ${CMAKE_CXX_COMPILER_LAUNCHER})
@@ -90,9 +93,12 @@ function(tessaly_add_precompiled_headers name)
   target_precompile_headers(${name} PRIVATE ${ARG_HEADERS})
   # Clang writes the times of the headers into the compiled header and
   # refuses it when they differ, as they do for one that ccache fetched from
-  # another build.
+  # another build. It also names each header by its absolute path, the
+  # generated one in the build folder among them, and refuses the compiled
+  # header once that folder is gone: so the headers go inside it.
   target_compile_options(${name} PRIVATE
-    "$<$<CXX_COMPILER_ID:Clang>:SHELL:-Xclang -fno-pch-timestamp>")
+    "$<$<CXX_COMPILER_ID:Clang>:SHELL:-Xclang -fno-pch-timestamp>"
+    "$<$<CXX_COMPILER_ID:Clang>:SHELL:-Xclang -fmodules-embed-all-files>")
   if(TESSALY_COMPILED_HEADER_LAUNCHER)
     set_target_properties(${name} PROPERTIES CXX_COMPILER_LAUNCHER "${TESSALY_COMPILED_HEADER_LAUNCHER}")
   endif()
